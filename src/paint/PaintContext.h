@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+#include "dialogs/ParameterRecords.h"
+#include "paint/RandomValue.h"
+#include "palette/Palette.h"
+#include "picture/Canvas.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// Answers whether Escape was pressed since the previous poll.
+using EscapePoll = std::function<bool()>;
+
+// What one generator run paints with. The caller owns every piece; the blend weight is the
+// caller's lasting value, since a later fill mixes with the weight the last shape left.
+struct PaintContext {
+  Picture& Target;
+  bool Connectable;
+  std::uint8_t& CurrentBlendWeight;
+  RandomValue& Random;
+  const tessmark::Palette& Palette;
+  tessmark::MixRange MixRange;
+  EscapePoll EscapePressed;
+  std::uint32_t Seed;  // the clock in whole seconds, unless a test or the command line fixes it
+
+  Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
+};
+
+// Draws the next shape's mixage percentage and sets CurrentBlendWeight from it. Percentages
+// above 100 count as 100.
+void ShapeBlendWeight(PaintContext& context);
+
+// The weight for a mixage percentage: p * 255 / 100 truncated, p above 100 taken as 100.
+std::uint8_t BlendWeightForPercent(std::int32_t percent);
+
+// Seeds the random source, then paints shapes until count of them are done (count > 0) or the
+// Escape poll says stop, which is asked after every shape.
+template <class PaintOne> void RepeatShapes(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
+  context.Random.Seed(context.Seed);
+  for (std::int64_t n = 1;; ++n) {
+    paintOne();
+    if (context.EscapePressed()) return;
+    if (count > 0 && n >= count) return;
+  }
+}
+
+}  // namespace tessmark

@@ -1,0 +1,28 @@
+#include "picture/Rasterisers.h"
+
+#include <cmath>
+
+namespace tessmark {
+namespace {
+
+// The largest m with m * m <= v, for v >= 0.
+std::int64_t IntegerSquareRoot(std::int64_t v) {
+  auto m = static_cast<std::int64_t>(std::sqrt(static_cast<double>(v)));
+  while (m * m > v) --m;
+  while ((m + 1) * (m + 1) <= v) ++m;
+  return m;
+}
+
+}  // namespace
+
+void DrawDisc(const Canvas& canvas, std::int64_t cx, std::int64_t cy, std::int64_t radius, Color c) {
+  if (radius <= 0) return;
+  const std::int64_t r2 = radius * radius;
+  for (std::int64_t dy = -radius + 1; dy < radius; ++dy) {
+    // dx^2 < r^2 - dy^2 holds for |dx| <= m.
+    const std::int64_t m = IntegerSquareRoot(r2 - dy * dy - 1);
+    WriteSpan(canvas, cx - m, cy + dy, 2 * m + 1, c);
+  }
+}
+
+}  // namespace tessmark

@@ -1,0 +1,32 @@
+#include "picture/Picture.h"
+
+#include <cstring>
+#include <new>
+
+namespace tessmark {
+
+Picture::Picture(std::int32_t width, std::int32_t height, std::unique_ptr<std::uint8_t[]> pixels)
+    : Width(width), Height(height), pixels_(std::move(pixels)) {}
+
+std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0) return std::nullopt;
+  const std::uint64_t bytes = std::uint64_t(width) * std::uint64_t(height) * 3;
+  if (bytes > MaxPictureBytes) return std::nullopt;
+  std::unique_ptr<std::uint8_t[]> pixels(new (std::nothrow) std::uint8_t[bytes]);
+  if (!pixels) return std::nullopt;
+  return Picture(width, height, std::move(pixels));
+}
+
+std::optional<Picture> CreatePicture(std::int32_t width, std::int32_t height) {
+  std::optional<Picture> picture = AllocatePicture(width, height);
+  if (picture) std::memset(picture->Pixels(), 255, picture->ByteCount());
+  return picture;
+}
+
+std::optional<Picture> ClonePicture(const Picture& picture) {
+  std::optional<Picture> copy = AllocatePicture(picture.Width, picture.Height);
+  if (copy) std::memcpy(copy->Pixels(), picture.Pixels(), picture.ByteCount());
+  return copy;
+}
+
+}  // namespace tessmark

@@ -1,0 +1,86 @@
+#include "picture/Rasterisers.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace tessmark {
+namespace {
+
+// Whether edge (i, j) crosses row py, and where: the crossing test's own arithmetic (truncating
+// division), taken in 64 bits so that far-flung vertices cannot overflow it.
+bool EdgeCrossing(std::int32_t xi, std::int32_t yi, std::int32_t xj, std::int32_t yj, std::int32_t py,
+                  std::int64_t& xint) {
+  if (!((yi <= py && py < yj) || (yj <= py && py < yi))) return false;
+  xint = xi + (std::int64_t{xj} - xi) * (std::int64_t{py} - yi) / (std::int64_t{yj} - yi);
+  return true;
+}
+
+struct Box {
+  std::int32_t MinX = 8000000, MinY = 8000000, MaxX = -8000000, MaxY = -8000000;
+};
+
+Box BoundingBox(std::span<const Point> points) {
+  Box box;
+  for (const Point& p : points) {
+    box.MinX = std::min(box.MinX, p.X);
+    box.MinY = std::min(box.MinY, p.Y);
+    box.MaxX = std::max(box.MaxX, p.X);
+    box.MaxY = std::max(box.MaxY, p.Y);
+  }
+  return box;
+}
+
+// A pixel px of the row is inside when an odd number of crossings lie right of it. With the
+// crossings sorted, that count is constant between neighbours, so the row falls into spans.
+void FillRow(const Canvas& canvas, std::span<const Point> points, const Box& box, std::int32_t y, Color c,
+             std::vector<std::int64_t>& crossings) {
+  crossings.clear();
+  std::size_t j = points.size() - 1;
+  for (std::size_t i = 0; i < points.size(); j = i++) {
+    std::int64_t xint = 0;
+    if (EdgeCrossing(points[i].X, points[i].Y, points[j].X, points[j].Y, y, xint)) crossings.push_back(xint);
+  }
+  std::sort(crossings.begin(), crossings.end());
+  const std::size_t k = crossings.size();
+  for (std::size_t i = 0; i < k; ++i) {
+    if ((k - i) % 2 == 0) continue;  // pixels before crossing i have k - i crossings to their right
+    const std::int64_t from = std::max<std::int64_t>(i == 0 ? box.MinX : crossings[i - 1], box.MinX);
+    const std::int64_t to = std::min<std::int64_t>(crossings[i] - 1, box.MaxX);
+    if (from <= to) WriteSpan(canvas, from, y, to - from + 1, c);
+  }
+}
+
+}  // namespace
+
+bool PointInPolygon(std::span<const std::int32_t> xs, std::span<const std::int32_t> ys, std::int32_t px,
+                    std::int32_t py) {
+  const std::size_t n = std::min(xs.size(), ys.size());
+  if (n == 0) return false;
+  bool inside = false;
+  std::size_t j = n - 1;
+  for (std::size_t i = 0; i < n; j = i++) {
+    std::int64_t xint = 0;
+    if (EdgeCrossing(xs[i], ys[i], xs[j], ys[j], py, xint) && px < xint) inside = !inside;
+  }
+  return inside;
+}
+
+void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, bool fill) {
+  if (points.empty()) return;
+  if (!fill) {
+    for (std::size_t k = 1; k <= points.size(); ++k) {
+      const Point& from = points[k - 1];
+      const Point& to = points[k % points.size()];
+      DrawLine(canvas, c, from.X, from.Y, to.X, to.Y);
+    }
+    return;
+  }
+  const Box box = BoundingBox(points);
+  std::vector<std::int64_t> crossings;
+  crossings.reserve(points.size());
+  for (std::int64_t y = box.MinY; y <= box.MaxY; ++y) {
+    FillRow(canvas, points, box, static_cast<std::int32_t>(y), c, crossings);
+  }
+}
+
+}  // namespace tessmark

@@ -1,0 +1,12 @@
+#include "picture/Rasterisers.h"
+
+namespace tessmark {
+
+// One colour at one weight: the order in which the pixels are written cannot show, so rows are
+// painted as spans.
+void FillRectangle(const Canvas& canvas, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Color c) {
+  if (x1 <= x0 || y1 <= y0) return;
+  for (std::int64_t y = y0; y < y1; ++y) WriteSpan(canvas, x0, y, x1 - x0, c);
+}
+
+}  // namespace tessmark
