@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/UserMessage.h"
+#include "picture/Color.h"
+
+namespace tessmark {
+
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// A file dialog filter as the menus give it: "*.gccfg|*.gccfg|" (description|pattern| pairs).
+struct FileDialogRequest {
+  std::string Filter;
+  bool PromptOverwrite = false;  // save dialogs only
+};
+
+// Everything the commands need from the desktop, so that their logic runs in tests against a
+// scripted fake and in the program against Qt.
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) = 0;
+  virtual std::optional<ColorRef> ChooseColor(ColorRef initial) = 0;
+  virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
+
+  // True when Escape was pressed since the previous poll; keeps the window alive meanwhile.
+  virtual bool EscapePressed() = 0;
+  // Seconds since 1970, the default seed of the generators.
+  virtual std::uint32_t CurrentTime() = 0;
+
+  // The settings store standing for "Software\Haldrune\TessmarkPicture": 32-bit values.
+  virtual std::optional<std::uint32_t> ReadSetting(const std::string& name) = 0;
+  virtual void WriteSetting(const std::string& name, std::uint32_t value) = 0;
+};
+
+}  // namespace tessmark
