@@ -1,0 +1,50 @@
+#include "files/FileBytes.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+
+namespace tessmark {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TempFolder {
+  fs::path path = fs::temp_directory_path() / ("tessmark-files-" + std::to_string(::getpid()));
+  TempFolder() { fs::create_directories(path); }
+  ~TempFolder() { fs::remove_all(path); }
+};
+
+TEST(WriteFileAtomically, ReplacesTheFileWholeAndLeavesNoTemporaryBehind) {
+  TempFolder folder;
+  const std::string target = (folder.path / "a.bin").string();
+  const std::vector<std::uint8_t> first{1, 2, 3}, second{9, 8};
+  ASSERT_EQ(WriteFileAtomically(target, first), 0);
+  ASSERT_EQ(WriteFileAtomically(target, second), 0);
+  EXPECT_EQ(ReadWholeFile(target, 100).Bytes, second);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
+}
+
+TEST(WriteFileAtomically, FailsWithoutTouchingAnythingWhenTheFolderIsMissing) {
+  TempFolder folder;
+  const std::string target = (folder.path / "missing" / "a.bin").string();
+  EXPECT_EQ(WriteFileAtomically(target, std::vector<std::uint8_t>{1}), ENOENT);
+  EXPECT_FALSE(fs::exists(target));
+}
+
+TEST(ReadWholeFile, ReportsMissingFilesFoldersAndOversizedFiles) {
+  TempFolder folder;
+  EXPECT_EQ(ReadWholeFile((folder.path / "none").string(), 10).Error, ENOENT);
+  EXPECT_EQ(ReadWholeFile(folder.path.string(), 10).Error, EISDIR);
+  const std::string big = (folder.path / "big").string();
+  std::ofstream(big) << std::string(11, 'x');
+  EXPECT_EQ(ReadWholeFile(big, 10).Error, EFBIG);
+  EXPECT_EQ(ReadWholeFile(big, 11).Bytes.size(), 11u);
+}
+
+}  // namespace
+}  // namespace tessmark
