@@ -37,13 +37,10 @@ PaletteFileResult SavePaletteFile(const std::string& path, const Palette& palett
   return {};
 }
 
-PaletteFileResult LoadPaletteFile(const std::string& path, Palette& palette) {
-  const FileBytes file = ReadWholeFile(path, MaxPaletteFileBytes);
-  if (file.Error != 0) return FileFailure("Cannot read the palette file", path, file.Error);
-  const std::vector<std::uint8_t>& bytes = file.Bytes;
+void ReadPaletteBytes(std::span<const std::uint8_t> bytes, Palette& palette) {
   if (bytes.empty()) {
     palette.Count = 0;
-    return {};
+    return;
   }
   const std::int32_t count = bytes[0];
   // Byte by byte, as a plain read fills the entries: a cut-off entry keeps its remaining channels.
@@ -53,6 +50,12 @@ PaletteFileResult LoadPaletteFile(const std::string& path, Palette& palette) {
     (i % 3 == 0 ? entry.Red : i % 3 == 1 ? entry.Green : entry.Blue) = bytes[1 + i];
   }
   palette.Count = count;
+}
+
+PaletteFileResult LoadPaletteFile(const std::string& path, Palette& palette) {
+  const FileBytes file = ReadWholeFile(path, MaxPaletteFileBytes);
+  if (file.Error != 0) return FileFailure("Cannot read the palette file", path, file.Error);
+  ReadPaletteBytes(file.Bytes, palette);
   return {};
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 
 #include "app/UserMessage.h"
@@ -20,6 +22,9 @@ struct PaletteFileResult {
 // Writes the palette's colours, replacing the file as a whole; on failure the file is as it was.
 // A palette of 256 colours does not fit the one-byte count and is refused.
 PaletteFileResult SavePaletteFile(const std::string& path, const Palette& palette);
+
+// Takes the bytes of a palette file into the colour list, with the rules of LoadPaletteFile.
+void ReadPaletteBytes(std::span<const std::uint8_t> bytes, Palette& palette);
 
 // Reads a palette file into the colour list; AllColor is not touched. A file shorter than its count
 // says still sets that count, replacing only the entries it holds; bytes after the entries are
