@@ -68,6 +68,7 @@ class RunPattern {
   std::uint8_t Weight() const { return weight_; }
 
  private:
+  void Store(std::uint8_t* p, std::int64_t bytes) const;
   void Blend(std::uint8_t* p, std::int64_t bytes) const;
 
   std::uint8_t weight_;
@@ -84,6 +85,14 @@ class SpanPainter {
   // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
   // blends those pixels again.
   void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
+  // Asks the memory system for the start of a run that will be painted soon. Shapes land anywhere
+  // on a picture too large for the caches, and blending must read every pixel before it writes,
+  // so a rasteriser announces a row some way ahead of the one it paints.
+  void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
+  // How many rows ahead rasterisers announce.
+  static constexpr std::int64_t PrefetchRows = 6;
 
  private:
   Picture& picture_;

@@ -22,6 +22,8 @@ void DrawDisc(const Canvas& canvas, std::int64_t cx, std::int64_t cy, std::int64
   for (std::int64_t dy = -radius + 1; dy < radius; ++dy) {
     // dx^2 < r^2 - dy^2 holds for |dx| <= m.
     const std::int64_t m = IntegerSquareRoot(r2 - dy * dy - 1);
+    // The widest row stands for the row ahead; a little more than it needs does no harm.
+    if (dy + SpanPainter::PrefetchRows < radius) painter.Prefetch(cx - radius, cy + dy + SpanPainter::PrefetchRows, 2 * radius);
     painter.Paint(cx - m, cy + dy, 2 * m + 1);
   }
 }
