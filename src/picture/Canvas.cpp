@@ -84,7 +84,7 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
 
 void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const {
   constexpr std::int64_t LineBytes = 64;
-  constexpr std::int64_t MaxLines = 4;  // further along a row the hardware prefetcher takes over
+  constexpr std::int64_t MaxLines = 4;
   if (length <= 0) return;
   if (connectable_) {
     x = WrapCoordinate64(x, picture_.Width);

@@ -86,15 +86,23 @@ class SpanPainter {
   // blends those pixels again.
   void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
-  // Asks the memory system for the start of a run that will be painted soon. Shapes land anywhere
-  // on a picture too large for the caches, and blending must read every pixel before it writes,
-  // so a rasteriser announces a row some way ahead of the one it paints.
-  void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
-
-  // How many rows ahead rasterisers announce.
-  static constexpr std::int64_t PrefetchRows = 6;
+  // Calls paintRow(y) for y = yFrom ... yTo - 1, asking the memory system beforehand for the
+  // columns x ... x + length - 1 of each row, several rows ahead. Shapes land anywhere on a picture
+  // too large for the caches, and blending must read every pixel before it writes it.
+  template <class PaintRow>
+  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) const {
+    constexpr std::int64_t RowsAhead = 6;
+    for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
+    for (std::int64_t y = yFrom; y < yTo; ++y) {
+      if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
+      paintRow(y);
+    }
+  }
 
  private:
+  // Only the start of the run: further along a row the hardware's own prefetching takes over.
+  void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
   Picture& picture_;
   bool connectable_;
   RunPattern run_;
