@@ -49,11 +49,13 @@ the number of shapes painted so far is shown on the terminal.
 
 Examples:
   tessmark --seed 7 -o tile.png circle:raymin=4,raymax=40,count=3000
-      a 512 x 512 tile of discs that repeats seamlessly
-  tessmark --size 1024x768 --mix 30-80 --no-connectable -o rects.jpg \
-      rect:count=500 polygon:count=200,fill=1 noise:percent=5,germe=1
-  tessmark --config ~/.config/Haldrune/TessmarkPicture/main.gccfg --palette warm.gpal -o out.bmp \
-      vector:count=0
+      a 512 x 512 tile of discs that repeats without a seam
+  tessmark --seed 42 --size 1024x640 --no-connectable --mix 40-70 -o poster.jpg \
+      rect:xmax=96,ymax=96,count=300 polygon:count=150,fill=1 noise:percent=4,germe=9
+      cut-off shapes, half transparent, finished with a little noise
+  tessmark --config ~/.config/Haldrune/TessmarkPicture/main.gccfg --palette warm.gpal \
+      -o strokes.bmp vector:count=0
+      the desktop program's settings, a palette, strokes until Ctrl+C
 )";
 
 struct OperationLine {
