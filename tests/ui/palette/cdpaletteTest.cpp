@@ -11,11 +11,10 @@
 #include <set>
 #include <tuple>
 
-#include <unistd.h>
-
 #include "palette/PaletteFile.h"
 #include "palette/ui/PaletteGrid.h"
 #include "support/ModalDialog.h"
+#include "support/TempFolder.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {
@@ -241,17 +240,8 @@ TEST(cdpalette, ARandomPaletteOfNoColoursStillUsesTheColourList) {
   EXPECT_TRUE(e.editor.AllColorBox()->isChecked());
 }
 
-struct TempFolder {
-  TempFolder() : path(std::filesystem::temp_directory_path() / ("cdpalette-" + std::to_string(::getpid()))) {
-    std::filesystem::create_directories(path);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path); }
-  std::string File(const char* name) const { return (path / name).string(); }
-  std::filesystem::path path;
-};
-
 TEST(cdpalette, SavesTheWorkingCopyAndLoadsItBackWithoutTouchingTheBox) {
-  TempFolder folder;
+  test::TempFolder folder;
   const std::string file = folder.File("warm.gpal");
   {
     Editor e(PaletteOf(5));
@@ -275,7 +265,7 @@ TEST(cdpalette, SavesTheWorkingCopyAndLoadsItBackWithoutTouchingTheBox) {
 }
 
 TEST(cdpalette, SaysSoWhenAPaletteCannotBeSavedOrLoaded) {
-  TempFolder folder;
+  test::TempFolder folder;
   Palette full = PaletteOf(0);
   AddRandomColors(full, 256, 9);
   Editor e(full);
