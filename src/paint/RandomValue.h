@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace tessmark {
@@ -13,11 +14,42 @@ class RandomValue {
   void Seed(std::uint32_t seed) { state_ = seed; }
 
   std::int32_t Next() {
-    state_ = state_ * 214013u + 2531011u;
-    return static_cast<std::int32_t>((state_ >> 16) & 32767u);
+    state_ = state_ * Multiplier + Increment;
+    return Draw(state_);
+  }
+
+  // The next N draws, exactly as N calls of Next give them. Each state is computed straight from
+  // the current one (k steps of the generator are one multiply-add too), so the N multiplications
+  // do not wait for one another.
+  template <int N> std::array<std::int32_t, N> NextDraws() {
+    constexpr std::array<Step, N + 1> steps = Steps<N>();
+    std::array<std::int32_t, N> draws;
+    for (int k = 0; k < N; ++k) draws[k] = Draw(state_ * steps[k + 1].Multiplier + steps[k + 1].Increment);
+    state_ = state_ * steps[N].Multiplier + steps[N].Increment;
+    return draws;
   }
 
  private:
+  static constexpr std::uint32_t Multiplier = 214013u;
+  static constexpr std::uint32_t Increment = 2531011u;
+
+  struct Step {
+    std::uint32_t Multiplier;
+    std::uint32_t Increment;
+  };
+
+  // steps[k] advances the state by k draws.
+  template <int N> static constexpr std::array<Step, N + 1> Steps() {
+    std::array<Step, N + 1> steps{};
+    steps[0] = {1u, 0u};
+    for (int k = 1; k <= N; ++k) {
+      steps[k] = {steps[k - 1].Multiplier * Multiplier, steps[k - 1].Increment * Multiplier + Increment};
+    }
+    return steps;
+  }
+
+  static constexpr std::int32_t Draw(std::uint32_t state) { return static_cast<std::int32_t>((state >> 16) & 32767u); }
+
   std::uint32_t state_;
 };
 

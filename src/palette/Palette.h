@@ -24,4 +24,24 @@ struct Palette {
 // random colour.
 PaletteColor PickPaintColor(const Palette& palette, RandomValue& random);
 
+// Appends the colour unless the palette is full; the same colour may be added twice.
+void AddColor(Palette& palette, PaletteColor color);
+
+// Removes entry index, keeping the order of the others. False when there is no such entry.
+bool RemoveColor(Palette& palette, std::int32_t index);
+
+// Puts the colour in place of entry index. False, with nothing changed, when the colour is already
+// in the palette (the entry's own present colour included) or there is no such entry.
+bool ReplaceColor(Palette& palette, std::int32_t index, PaletteColor color);
+
+// Empties the colour list; AllColor stays as it is.
+void ClearColors(Palette& palette);
+
+// Appends up to n random colours that are not yet in the palette, stopping when it is full. The
+// random source is seeded with seed (the clock, for the palette editor).
+void AddRandomColors(Palette& palette, std::int32_t n, std::uint32_t seed);
+
+// Whether the colour is among the palette's valid entries.
+bool ContainsColor(const Palette& palette, PaletteColor color);
+
 }  // namespace tessmark

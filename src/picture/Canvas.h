@@ -15,8 +15,15 @@ struct Canvas {
 };
 
 // Non-negative remainder for any 64-bit coordinate (shapes far larger than the picture included).
+// Shapes stay within about one picture size of the picture, so the common cases cost a compare and
+// an add, not a division.
 constexpr std::int32_t WrapCoordinate64(std::int64_t v, std::int32_t size) {
-  if (v >= 0 && v < size) return static_cast<std::int32_t>(v);
+  if (v >= 0) {
+    if (v < size) return static_cast<std::int32_t>(v);
+    if (v - size < size) return static_cast<std::int32_t>(v - size);
+  } else if (v >= -std::int64_t{size}) {
+    return static_cast<std::int32_t>(v + size);
+  }
   const std::int64_t r = v % size;
   return static_cast<std::int32_t>(r < 0 ? r + size : r);
 }
@@ -45,8 +52,46 @@ inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Col
   return true;
 }
 
-// Writes the pixels (x, y) ... (x + length - 1, y) exactly as that many WritePixel calls would:
-// a run longer than the picture wraps onto itself and blends those pixels again.
+// One colour at one weight laid out for whole runs of pixels: the colour repeated, and for blending
+// the colour already multiplied by the weight.
+class RunPattern {
+ public:
+  // 48 bytes hold 16 whole pixels and are a multiple of the vector width, so runs are painted in
+  // whole blocks of the repeating pattern.
+  static constexpr int BlockBytes = 48;
+
+  RunPattern(Color c, std::uint8_t weight);
+
+  // Paints n consecutive pixels of one row: stores the colour, or blends it with the weight.
+  void Paint(std::uint8_t* pixels, std::int64_t n) const;
+
+  std::uint8_t Weight() const { return weight_; }
+
+ private:
+  void Blend(std::uint8_t* p, std::int64_t bytes) const;
+
+  std::uint8_t weight_;
+  std::uint8_t colour_[BlockBytes];
+  std::uint16_t added_[BlockBytes];
+};
+
+// Writes horizontal runs of one shape onto the canvas, each exactly as that many WritePixel calls
+// would. Built once per shape, so a row costs only its wrap and its writes.
+class SpanPainter {
+ public:
+  SpanPainter(const Canvas& canvas, Color c) : picture_(canvas.Target), connectable_(canvas.Connectable), run_(c, canvas.BlendWeight) {}
+
+  // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
+  // blends those pixels again.
+  void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
+ private:
+  Picture& picture_;
+  bool connectable_;
+  RunPattern run_;
+};
+
+// One run painted as SpanPainter does; for a single run of a shape.
 void WriteSpan(const Canvas& canvas, std::int64_t x, std::int64_t y, std::int64_t length, Color c);
 
 // Paints n consecutive pixels of one row: stores the colour, or blends it with the weight.

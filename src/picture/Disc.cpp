@@ -18,10 +18,11 @@ std::int64_t IntegerSquareRoot(std::int64_t v) {
 void DrawDisc(const Canvas& canvas, std::int64_t cx, std::int64_t cy, std::int64_t radius, Color c) {
   if (radius <= 0) return;
   const std::int64_t r2 = radius * radius;
+  const SpanPainter painter(canvas, c);
   for (std::int64_t dy = -radius + 1; dy < radius; ++dy) {
     // dx^2 < r^2 - dy^2 holds for |dx| <= m.
     const std::int64_t m = IntegerSquareRoot(r2 - dy * dy - 1);
-    WriteSpan(canvas, cx - m, cy + dy, 2 * m + 1, c);
+    painter.Paint(cx - m, cy + dy, 2 * m + 1);
   }
 }
 

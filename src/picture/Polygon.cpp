@@ -32,7 +32,7 @@ Box BoundingBox(std::span<const Point> points) {
 
 // A pixel px of the row is inside when an odd number of crossings lie right of it. With the
 // crossings sorted, that count is constant between neighbours, so the row falls into spans.
-void FillRow(const Canvas& canvas, std::span<const Point> points, const Box& box, std::int32_t y, Color c,
+void FillRow(const SpanPainter& painter, std::span<const Point> points, const Box& box, std::int32_t y,
              std::vector<std::int64_t>& crossings) {
   crossings.clear();
   std::size_t j = points.size() - 1;
@@ -46,7 +46,7 @@ void FillRow(const Canvas& canvas, std::span<const Point> points, const Box& box
     if ((k - i) % 2 == 0) continue;  // pixels before crossing i have k - i crossings to their right
     const std::int64_t from = std::max<std::int64_t>(i == 0 ? box.MinX : crossings[i - 1], box.MinX);
     const std::int64_t to = std::min<std::int64_t>(crossings[i] - 1, box.MaxX);
-    if (from <= to) WriteSpan(canvas, from, y, to - from + 1, c);
+    if (from <= to) painter.Paint(from, y, to - from + 1);
   }
 }
 
@@ -76,10 +76,11 @@ void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, b
     return;
   }
   const Box box = BoundingBox(points);
+  const SpanPainter painter(canvas, c);
   std::vector<std::int64_t> crossings;
   crossings.reserve(points.size());
   for (std::int64_t y = box.MinY; y <= box.MaxY; ++y) {
-    FillRow(canvas, points, box, static_cast<std::int32_t>(y), c, crossings);
+    FillRow(painter, points, box, static_cast<std::int32_t>(y), crossings);
   }
 }
 

@@ -6,7 +6,8 @@ namespace tessmark {
 // painted as spans.
 void FillRectangle(const Canvas& canvas, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Color c) {
   if (x1 <= x0 || y1 <= y0) return;
-  for (std::int64_t y = y0; y < y1; ++y) WriteSpan(canvas, x0, y, x1 - x0, c);
+  const SpanPainter painter(canvas, c);
+  for (std::int64_t y = y0; y < y1; ++y) painter.Paint(x0, y, x1 - x0);
 }
 
 }  // namespace tessmark

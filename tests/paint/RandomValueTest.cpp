@@ -26,6 +26,15 @@ TEST(RandomValue, DrawsStayWithinFifteenBits) {
   }
 }
 
+TEST(RandomValue, DrawsTakenTogetherEqualDrawsTakenOneByOne) {
+  RandomValue together(0xFFFFFFF0u), alone(0xFFFFFFF0u);
+  for (int round = 0; round < 1000; ++round) {
+    for (const int draw : together.NextDraws<6>()) ASSERT_EQ(draw, alone.Next());
+    for (const int draw : together.NextDraws<2>()) ASSERT_EQ(draw, alone.Next());
+  }
+  EXPECT_EQ(together.Next(), alone.Next());
+}
+
 TEST(DrawInRange, NeverReachesMaxAndDrawsNothingForAnEmptySpan) {
   RandomValue random(7);
   for (int i = 0; i < 2000; ++i) {

@@ -1,0 +1,17 @@
+#include "paint/GeneratorSteps.h"
+#include "paint/Generators.h"
+#include "picture/Rasterisers.h"
+
+namespace tessmark {
+
+void PaintCircles(PaintContext& context, const CircleParams& params) {
+  RunShapeGenerator(context, params.Count, [&] {
+    const std::int32_t radius = DrawInRange(context.Random, params.Raymin, params.Raymax);
+    const Point centre = DrawInDoubleArea(context.Random, context.Target);
+    const Color color = PickPaintColor(context.Palette, context.Random);
+    ShapeBlendWeight(context);
+    DrawDisc(context.ShapeCanvas(), centre.X, centre.Y, radius, color);
+  });
+}
+
+}  // namespace tessmark

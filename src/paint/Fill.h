@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// Covers every pixel with the colour: exactly when full, otherwise mixed over each pixel with the
+// blend weight (the weight the last shape left).
+void FillPicture(Picture& picture, Color color, bool full, bool connectable, std::uint8_t blendWeight);
+
+}  // namespace tessmark

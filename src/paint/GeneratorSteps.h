@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+
+#include "paint/PaintContext.h"
+
+namespace tessmark {
+
+// The angle constants of the generators, fixed to these digits so that vertices and stroke
+// corners truncate exactly the same way on every machine.
+inline constexpr double Pi = 3.141592654;
+inline constexpr double HalfPi = 1.570796327;
+
+// Discards an Escape press from before the run (the one that closed a dialog, say), then paints
+// shapes as RepeatShapes does. An empty picture gets nothing.
+template <class PaintOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
+  context.EscapePressed();
+  if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
+  RepeatShapes(context, count, paintOne);
+}
+
+// A point anywhere in the region twice the picture's width and height from its top-left corner:
+// x drawn first, then y.
+inline Point DrawInDoubleArea(RandomValue& random, const Picture& picture) {
+  const std::int64_t spanX = 2 * std::int64_t{picture.Width};
+  const std::int64_t spanY = 2 * std::int64_t{picture.Height};
+  const auto x = static_cast<std::int32_t>(random.Next() % spanX);
+  const auto y = static_cast<std::int32_t>(random.Next() % spanY);
+  return {x, y};
+}
+
+}  // namespace tessmark

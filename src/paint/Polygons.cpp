@@ -1,0 +1,64 @@
+#include <cmath>
+#include <vector>
+
+#include "paint/GeneratorSteps.h"
+#include "paint/Generators.h"
+#include "picture/Rasterisers.h"
+
+namespace tessmark {
+namespace {
+
+// Room for one vertex per whole degree many times over; steps of 0 or less would otherwise never
+// leave the vertex loop.
+constexpr std::size_t MaxPolygonVertices = 16384;
+
+// Connectable pictures take centres from one picture size beyond every edge, so that after
+// wrapping they fall anywhere; otherwise from an eighth of a picture before the top-left edges.
+struct CentreRegion {
+  std::int64_t RangeX;
+  std::int64_t RangeY;
+  double OffsetX;
+  double OffsetY;
+};
+
+CentreRegion PolygonCentreRegion(const Picture& picture, bool connectable) {
+  const double factor = connectable ? 3.0 : 1.125;
+  const double divisor = connectable ? 1.0 : 8.0;
+  return {static_cast<std::int64_t>(factor * picture.Width), static_cast<std::int64_t>(factor * picture.Height),
+          picture.Width / divisor, picture.Height / divisor};
+}
+
+// Vertices at growing angles, each at its own distance from the centre, until the angle reaches
+// 360 degrees; the radius and step drawn last are then unused.
+void DrawVertices(RandomValue& random, const PolygonParams& params, Point centre, std::vector<Point>& vertices) {
+  vertices.clear();
+  std::int64_t angle = 0;
+  while (vertices.size() < MaxPolygonVertices) {
+    const std::int32_t radius = DrawIfAbove(random, params.RayMin, params.RayMax);
+    angle += DrawIfAbove(random, params.AngMin, params.AngMax);
+    if (angle >= 360) return;
+    const double theta = static_cast<double>(angle) / 180.0 * Pi;
+    vertices.push_back({TruncateToInt32(centre.X + std::cos(theta) * radius),
+                        TruncateToInt32(centre.Y + std::sin(theta) * radius)});
+  }
+}
+
+}  // namespace
+
+void PaintPolygons(PaintContext& context, const PolygonParams& params) {
+  std::vector<Point> vertices;
+  vertices.reserve(MaxPolygonVertices);
+  const CentreRegion region = PolygonCentreRegion(context.Target, context.Connectable);
+  RunShapeGenerator(context, params.Count, [&] {
+    const std::int64_t rx = context.Random.Next() % region.RangeX;
+    const std::int64_t ry = context.Random.Next() % region.RangeY;
+    const Point centre{TruncateToInt32(static_cast<double>(rx) - region.OffsetX),
+                       TruncateToInt32(static_cast<double>(ry) - region.OffsetY)};
+    DrawVertices(context.Random, params, centre, vertices);
+    const Color color = PickPaintColor(context.Palette, context.Random);
+    ShapeBlendWeight(context);
+    DrawPolygon(context.ShapeCanvas(), vertices, color, params.Fill != 0);
+  });
+}
+
+}  // namespace tessmark
