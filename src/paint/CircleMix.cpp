@@ -3,14 +3,9 @@
 #include "picture/Rasterisers.h"
 
 namespace tessmark {
+namespace {
 
-std::optional<SourceLoadFailure> PaintCircleMix(PaintContext& context, const CircleMixParams& params,
-                                                const std::string& programDirectory) {
-  context.EscapePressed();
-  const PictureSources sources = LoadPictureSources(params.PictureFiles, programDirectory);
-  if (sources.Failure) return sources.Failure;
-  const std::vector<LoadedPicture>& pictures = sources.Pictures;
-  if (pictures.empty() || context.Target.Width <= 0 || context.Target.Height <= 0) return std::nullopt;
+void PaintDiscs(PaintContext& context, const CircleMixParams& params, const std::vector<LoadedPicture>& pictures) {
   RepeatShapes(context, params.Count, [&] {
     const Point centre = DrawInDoubleArea(context.Random, context.Target);
     const LoadedPicture& source = pictures[static_cast<std::size_t>(context.Random.Next()) % pictures.size()];
@@ -25,7 +20,14 @@ std::optional<SourceLoadFailure> PaintCircleMix(PaintContext& context, const Cir
     ShapeBlendWeight(context);
     StampDiscSample(context.ShapeCanvas(), centre.X, centre.Y, source, sx, sy, radius, mix);
   });
-  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<SourceLoadFailure> PaintCircleMix(PaintContext& context, const CircleMixParams& params,
+                                                const std::string& programDirectory) {
+  return RunPictureGenerator(context, params.PictureFiles, programDirectory,
+                             [&](const std::vector<LoadedPicture>& pictures) { PaintDiscs(context, params, pictures); });
 }
 
 }  // namespace tessmark

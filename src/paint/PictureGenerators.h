@@ -22,6 +22,18 @@ namespace tessmark {
 std::optional<SourceLoadFailure> PaintCircleMix(PaintContext& context, const CircleMixParams& params,
                                                 const std::string& programDirectory);
 
+// The frame both share: discard an earlier Escape press, load every source, and call paint with
+// them only when all loaded and there is something to paint on.
+template <class Paint>
+std::optional<SourceLoadFailure> RunPictureGenerator(PaintContext& context, const PictureFiles& files,
+                                                     const std::string& programDirectory, Paint&& paint) {
+  context.EscapePressed();
+  const PictureSources sources = LoadPictureSources(files, programDirectory);
+  if (sources.Failure) return sources.Failure;
+  if (!sources.Pictures.empty() && context.Target.Width > 0 && context.Target.Height > 0) paint(sources.Pictures);
+  return std::nullopt;
+}
+
 // Whole sources stamped with their alpha at random corners of the polygon generator's region,
 // skipping source pixels of the key colour (0x00BBGGRR, NoColorRef for none): corner x, corner y,
 // source, blend weight.

@@ -19,15 +19,8 @@ CornerRegion TagCornerRegion(const Picture& picture, bool connectable) {
           picture.Width / divisor, picture.Height / divisor};
 }
 
-}  // namespace
-
-std::optional<SourceLoadFailure> PaintTags(PaintContext& context, const TagParams& params, ColorRef keyColor,
-                                           const std::string& programDirectory) {
-  context.EscapePressed();
-  const PictureSources sources = LoadPictureSources(params.PictureFiles, programDirectory);
-  if (sources.Failure) return sources.Failure;
-  const std::vector<LoadedPicture>& pictures = sources.Pictures;
-  if (pictures.empty() || context.Target.Width <= 0 || context.Target.Height <= 0) return std::nullopt;
+void PaintStamps(PaintContext& context, const TagParams& params, ColorRef keyColor,
+                 const std::vector<LoadedPicture>& pictures) {
   const CornerRegion region = TagCornerRegion(context.Target, context.Connectable);
   RepeatShapes(context, params.Count, [&] {
     const std::int64_t rx = context.Random.Next() % region.RangeX;
@@ -38,7 +31,16 @@ std::optional<SourceLoadFailure> PaintTags(PaintContext& context, const TagParam
     ShapeBlendWeight(context);
     StampPicture(context.ShapeCanvas(), x, y, source, keyColor);
   });
-  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<SourceLoadFailure> PaintTags(PaintContext& context, const TagParams& params, ColorRef keyColor,
+                                           const std::string& programDirectory) {
+  return RunPictureGenerator(context, params.PictureFiles, programDirectory,
+                             [&](const std::vector<LoadedPicture>& pictures) {
+                               PaintStamps(context, params, keyColor, pictures);
+                             });
 }
 
 }  // namespace tessmark
