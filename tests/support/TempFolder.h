@@ -3,8 +3,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <vector>
 
 namespace tessmark::test {
 
@@ -27,5 +30,10 @@ struct TempFolder {
 
   std::string File(const std::string& name) const { return (Path / name).string(); }
 };
+
+inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                              static_cast<std::streamsize>(bytes.size()));
+}
 
 }  // namespace tessmark::test

@@ -1,0 +1,131 @@
+#include "cli/CommandLine.h"
+
+#include <cctype>
+
+namespace tessmark::cli {
+namespace {
+
+bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  const std::string_view tail = text.substr(text.size() - suffix.size());
+  for (std::size_t i = 0; i < suffix.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i]) return false;
+  }
+  return true;
+}
+
+// The options that take a value; each stores it into the command line or says why it cannot.
+using ValueOption = std::string (*)(std::string_view value, CommandLine& line);
+
+template <class T> std::string Store(const Parsed<T>& parsed, std::optional<T>& into) {
+  if (parsed) into = parsed.Value;
+  return parsed.Error;
+}
+
+std::string SizeOption(std::string_view v, CommandLine& line) { return Store(ParseSize(v), line.Size); }
+std::string SeedOption(std::string_view v, CommandLine& line) { return Store(ParseSeed(v), line.Seed); }
+std::string MixOption(std::string_view v, CommandLine& line) { return Store(ParseMixage(v), line.MixRange); }
+
+template <std::string CommandLine::*File> std::string FileOption(std::string_view v, CommandLine& line) {
+  if (v.empty()) return "needs a file name";
+  line.*File = v;
+  return {};
+}
+
+std::string BlendColorOption(std::string_view v, CommandLine& line) {
+  if (v == "none") {
+    line.BlendColor = NoColorRef;
+    return {};
+  }
+  const auto color = ParseHexColor(v);
+  if (color) line.BlendColor = RefFromColor(*color.Value);
+  return color.Error;
+}
+
+std::string OutputOption(std::string_view v, CommandLine& line) {
+  const auto format = FormatOfFile(v);
+  if (!format) return Quoted(v) + " does not end in .jpg, .png or .bmp";
+  line.OutputFile = v;
+  line.Format = *format;
+  return {};
+}
+
+struct OptionRule {
+  std::string_view Name;
+  ValueOption Store;
+};
+
+constexpr OptionRule ValueOptions[] = {{"--size", SizeOption},   {"--input", FileOption<&CommandLine::InputFile>},
+                                       {"--seed", SeedOption},   {"--config", FileOption<&CommandLine::ConfigFile>},
+                                       {"--palette", FileOption<&CommandLine::PaletteFile>}, {"--mix", MixOption},
+                                       {"--blend-color", BlendColorOption}, {"-o", OutputOption},
+                                       {"--output", OutputOption}};
+
+const OptionRule* FindValueOption(std::string_view name) {
+  for (const OptionRule& rule : ValueOptions) {
+    if (rule.Name == name) return &rule;
+  }
+  return nullptr;
+}
+
+// Takes the option at args[i] (and its value, advancing i); returns why it was refused, or nothing.
+std::string ParseOption(std::span<const std::string> args, std::size_t& i, CommandLine& line) {
+  const std::string_view word = args[i];
+  if (word == "--help" || word == "-h") {
+    line.Help = true;
+    return {};
+  }
+  if (word == "--connectable" || word == "--no-connectable") {
+    line.Connectable = word == "--connectable";
+    return {};
+  }
+  const std::size_t equals = word.find('=');
+  const std::string_view name = word.substr(0, equals);
+  const OptionRule* rule = FindValueOption(name);
+  if (rule == nullptr) return "unknown option " + Quoted(name);
+  std::string_view value;
+  if (equals != std::string_view::npos) {
+    value = word.substr(equals + 1);
+  } else if (i + 1 < args.size()) {
+    value = args[++i];
+  } else {
+    return std::string(name) + " needs a value";
+  }
+  if (std::string error = rule->Store(value, line); !error.empty()) return std::string(name) + ": " + error;
+  return {};
+}
+
+std::string CheckComplete(const CommandLine& line) {
+  if (line.Size && !line.InputFile.empty()) return "--size and --input cannot be used together";
+  if (line.OutputFile.empty()) return "no output file: give -o OUT.jpg, OUT.png or OUT.bmp";
+  return {};
+}
+
+}  // namespace
+
+std::optional<OutputFormat> FormatOfFile(std::string_view path) {
+  if (EndsWithNoCase(path, ".jpg") || EndsWithNoCase(path, ".jpeg")) return OutputFormat::Jpeg;
+  if (EndsWithNoCase(path, ".png")) return OutputFormat::Png;
+  if (EndsWithNoCase(path, ".bmp")) return OutputFormat::Bmp;
+  return std::nullopt;
+}
+
+Parsed<CommandLine> ParseCommandLine(std::span<const std::string> args) {
+  CommandLine line;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string error;
+    if (args[i].size() > 1 && args[i][0] == '-') {
+      error = ParseOption(args, i, line);
+    } else {
+      auto operation = ParseOperation(args[i]);
+      if (operation) line.Operations.push_back(std::move(*operation.Value));
+      error = operation.Error;
+    }
+    if (!error.empty()) return Parsed<CommandLine>::Fail(error);
+    if (line.Help) return {std::move(line), {}};
+  }
+  if (std::string error = CheckComplete(line); !error.empty()) return Parsed<CommandLine>::Fail(error);
+  return {std::move(line), {}};
+}
+
+}  // namespace tessmark::cli

@@ -1,0 +1,89 @@
+#include "cli/Help.h"
+
+#include "cli/Operation.h"
+
+namespace tessmark::cli {
+namespace {
+
+constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
+                [--palette FILE.gpal] [--connectable | --no-connectable] [--mix FROM-TO]
+                [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION...
+
+Paints a picture with the generators of the desktop program, without a window, and writes it to
+OUT. With the same seed the picture is the same, byte for byte, on every run and every machine.
+
+Options:
+  --size WxH            start from a white picture of W x H pixels (at least 4 x 4; default 512x512,
+                        or the new-picture size of --config)
+  --input FILE          start from a picture file (.bmp, .png, .jpg) instead
+  --seed N              seed every operation with N (0 ... 4294967295) instead of the current time;
+                        each operation starts again from the seed, as each desktop command does
+  --config FILE.gccfg   take every setting the operations do not give from this configuration file
+                        (one saved by the desktop program); otherwise the defaults are used
+  --palette FILE.gpal   shape colours come from this palette instead of at random
+  --connectable         coordinates wrap around the edges, so the picture tiles seamlessly (default)
+  --no-connectable      shapes are cut off at the edges
+  --mix FROM-TO         blend every shape with a weight drawn from FROM ... TO percent (default 100-100)
+  --blend-color RRGGBB  key colour of the tag operation: stamp pixels of this colour are left out
+                        (default FFFFFF); "none" lays every pixel
+  -o, --output OUT      the picture file to write; its extension chooses the format: .jpg (quality
+                        99), .png (lossless) or .bmp (24-bit). It is written whole or not at all.
+  -h, --help            show this text
+
+The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
+
+Operations run in the order given, each as NAME or NAME:key=value,key=value... Keys are the names
+of the desktop dialogs' fields, in any case; numbers are read as those dialogs read them. A key
+changes its setting for the operations that follow as well.
+)";
+
+constexpr char Notes[] = R"(
+  fill needs color=RRGGBB (red first); full=1 (default) lays the exact colour, full=0 mixes it with
+  the blend weight the last shape left. files= lists picture files separated by ';' (for circlemix
+  and tag; otherwise the lists of --config are used). The keys fill, full and monochromatique take
+  0 or 1.
+
+A count of 0 paints until Ctrl+C, which ends the running operation after its current shape; the
+operations after it still run and the picture is written. While a run lasts longer than a second,
+the number of shapes painted so far is shown on the terminal.
+
+Examples:
+  tessmark --seed 7 -o tile.png circle:raymin=4,raymax=40,count=3000
+      a 512 x 512 tile of discs that repeats without a seam
+  tessmark --seed 42 --size 1024x640 --no-connectable --mix 40-70 -o poster.jpg \
+      rect:xmax=96,ymax=96,count=300 polygon:count=150,fill=1 noise:percent=4,germe=9
+      cut-off shapes, half transparent, finished with a little noise
+  tessmark --config ~/.config/Haldrune/TessmarkPicture/main.gccfg --palette warm.gpal \
+      -o strokes.bmp vector:count=0
+      the desktop program's settings, a palette, strokes until Ctrl+C
+)";
+
+struct OperationLine {
+  OperationKind Kind;
+  const char* Name;
+  const char* Summary;
+};
+
+constexpr OperationLine Lines[] = {
+    {OperationKind::Circle, "circle", "discs"},
+    {OperationKind::Rect, "rect", "rectangles"},
+    {OperationKind::Polygon, "polygon", "star-shaped polygons"},
+    {OperationKind::Vector, "vector", "thick strokes"},
+    {OperationKind::CircleMix, "circlemix", "discs sampled out of picture files"},
+    {OperationKind::Tag, "tag", "picture files stamped whole"},
+    {OperationKind::Fill, "fill", "one colour over the whole picture"},
+    {OperationKind::Noise, "noise", "random offsets on every channel (germe: seed, 0 for --seed/time)"},
+};
+
+}  // namespace
+
+std::string HelpText() {
+  std::string text = Usage;
+  text += "\nOperations and their keys:\n";
+  for (const OperationLine& line : Lines) {
+    text += Concat("  ", line.Name, ": ", OperationKeys(line.Kind), "\n      ", line.Summary, "\n");
+  }
+  return text + Notes;
+}
+
+}  // namespace tessmark::cli

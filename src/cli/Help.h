@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace tessmark::cli {
+
+// What `tessmark --help` prints.
+std::string HelpText();
+
+}  // namespace tessmark::cli

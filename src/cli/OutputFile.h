@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "cli/CommandLine.h"
+#include "picture/Picture.h"
+
+namespace tessmark::cli {
+
+// Encodes the picture in the format and writes it whole (or leaves the path as it was). Returns why
+// it failed, or nothing.
+std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path);
+
+}  // namespace tessmark::cli

@@ -1,0 +1,74 @@
+#include "cli/PaintSession.h"
+
+#include <utility>
+
+#include "paint/Fill.h"
+#include "paint/Generators.h"
+#include "paint/Noise.h"
+
+namespace tessmark::cli {
+namespace {
+
+std::uint32_t SeedOf(const PaintSession& session) {
+  return session.FixedSeed ? *session.FixedSeed : session.Environment.Clock();
+}
+
+bool Connectable(const PaintSession& session) { return session.Records.Config.Connectable != 0; }
+
+// Ctrl+C stands for the desktop program's Escape key; each poll after the first (which every
+// generator makes, and ignores, before its first shape) also counts a shape for the progress line.
+EscapePoll InterruptPoll(const RunEnvironment& environment, Progress& progress) {
+  return [&environment, &progress, first = true]() mutable {
+    if (!std::exchange(first, false)) progress.Shape();
+    return environment.StopRequested();
+  };
+}
+
+template <class Generator, class Params>
+void RunShapes(PaintSession& session, const Operation& operation, Generator generator, const Params& params) {
+  const RunEnvironment& environment = session.Environment;
+  Progress progress(environment.Errors, environment.ErrorsIsTerminal, environment.Steady, operation.Name);
+  PaintContext context{.Target = session.Target,
+                       .Connectable = Connectable(session),
+                       .CurrentBlendWeight = session.CurrentBlendWeight,
+                       .Random = session.Random,
+                       .Palette = session.Palette,
+                       .MixRange = session.Records.MixRange,
+                       .EscapePressed = InterruptPoll(environment, progress),
+                       .Seed = SeedOf(session)};
+  generator(context, params);
+}
+
+}  // namespace
+
+std::string RunOperation(const Operation& operation, PaintSession& session) {
+  ApplyAssignments(operation, session.Records);
+  Settings& records = session.Records;
+  switch (operation.Kind) {
+    case OperationKind::Circle:
+      RunShapes(session, operation, PaintCircles, records.Circle);
+      break;
+    case OperationKind::Rect:
+      RunShapes(session, operation, PaintRectangles, records.Rectangle);
+      break;
+    case OperationKind::Polygon:
+      RunShapes(session, operation, PaintPolygons, records.Polygon);
+      break;
+    case OperationKind::Vector:
+      RunShapes(session, operation, PaintVectors, records.Vector);
+      break;
+    case OperationKind::CircleMix:
+    case OperationKind::Tag:
+      break;
+    case OperationKind::Fill:
+      FillPicture(session.Target, operation.FillColor, operation.FillFull, Connectable(session),
+                  session.CurrentBlendWeight);
+      break;
+    case OperationKind::Noise:
+      NoiseFilter(session.Target, records.Noise, session.Random, SeedOf(session));
+      break;
+  }
+  return {};
+}
+
+}  // namespace tessmark::cli

@@ -1,0 +1,24 @@
+#include "cli/StartPicture.h"
+
+namespace tessmark::cli {
+namespace {
+
+Parsed<Picture> WhitePicture(std::int32_t width, std::int32_t height) {
+  if (width < 4 || height < 4) return Parsed<Picture>::Fail(MinimumSizeMessage);
+  const std::string size = Concat(std::to_string(width), "x", std::to_string(height));
+  if (std::uint64_t{3} * static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > MaxPictureBytes) {
+    return Parsed<Picture>::Fail(Concat("a ", size, " picture is too large: at most 4 GiB of pixels"));
+  }
+  std::optional<Picture> picture = CreatePicture(width, height);
+  if (!picture) return Parsed<Picture>::Fail(Concat("not enough memory for a ", size, " picture"));
+  return {std::move(picture), {}};
+}
+
+}  // namespace
+
+Parsed<Picture> StartPicture(const CommandLine& line, const Settings& settings, const std::string&) {
+  const PictureSize size = line.Size.value_or(PictureSize{settings.NewPicture.X, settings.NewPicture.Y});
+  return WhitePicture(size.Width, size.Height);
+}
+
+}  // namespace tessmark::cli

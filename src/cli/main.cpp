@@ -1,0 +1,26 @@
+#include <unistd.h>
+
+#include <chrono>
+#include <ctime>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/Directories.h"
+#include "cli/Interrupt.h"
+#include "cli/Run.h"
+
+int main(int argc, char** argv) {
+  using namespace tessmark::cli;
+  CatchInterrupts();
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const RunEnvironment environment{
+      .Out = std::cout,
+      .Errors = std::cerr,
+      .ErrorsIsTerminal = ::isatty(STDERR_FILENO) == 1,
+      .Clock = [] { return static_cast<std::uint32_t>(std::time(nullptr)); },
+      .StopRequested = TakeInterrupt,
+      .Steady = std::chrono::steady_clock::now,
+      .ProgramDirectory = tessmark::ProgramDirectory()};
+  return RunCommandLine(args, environment);
+}

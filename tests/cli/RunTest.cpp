@@ -1,0 +1,131 @@
+#include "cli/Run.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/config/Configuration.h"
+#include "files/FileBytes.h"
+#include "support/TempFolder.h"
+#include "support/CommandRun.h"
+
+namespace tessmark {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class Tessmark : public ::testing::Test {
+ protected:
+  // The bytes written by one run, which must succeed.
+  Bytes Output(std::vector<std::string> args, const std::string& name = "out.png") {
+    const std::string path = folder.File(name);
+    args.insert(args.begin(), {"-o", path});
+    test::CommandRun run;
+    EXPECT_EQ(run(args), 0) << run.Errors.str();
+    return ReadWholeFile(path, 1 << 26).Bytes;
+  }
+
+  // The one-line message of a run that must fail with the status.
+  std::string Failure(std::vector<std::string> args, int status = 1) {
+    test::CommandRun run;
+    EXPECT_EQ(run(args), status);
+    const std::string errors = run.Errors.str();
+    EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+    return errors;
+  }
+
+  std::size_t FilesInFolder() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path), {}));
+  }
+
+  test::TempFolder folder;
+};
+
+TEST_F(Tessmark, TheSameCommandGivesTheSameBytesInEveryFormat) {
+  const std::vector<std::string> ops{"--seed", "99", "--size", "96x64", "circle:count=40", "rect:count=20",
+                                     "polygon:count=10,fill=1", "vector:count=10", "noise:percent=8,germe=3"};
+  for (const char* name : {"a.png", "a.bmp", "a.jpg"}) {
+    const Bytes first = Output(ops, name);
+    ASSERT_FALSE(first.empty()) << name;
+    EXPECT_EQ(Output(ops, name), first) << name;
+  }
+  auto other = ops;
+  other[1] = "100";
+  EXPECT_NE(Output(other), Output(ops));
+}
+
+TEST_F(Tessmark, EveryOperationStartsAgainFromTheSeed) {
+  // The second run of the same discs paints them again over themselves.
+  EXPECT_EQ(Output({"--seed", "5", "circle:count=30", "circle"}), Output({"--seed", "5", "circle:count=30"}));
+}
+
+TEST_F(Tessmark, UsesTheConfigurationAndLetsKeysAndOptionsOverrideIt) {
+  Settings saved;
+  saved.Circle = {2, 9, 25};
+  saved.MixRange = {40, 60};
+  saved.Config.Connectable = 0;
+  const std::string config = folder.File("mine.gccfg");
+  ASSERT_TRUE(SaveConfiguration(config, saved));
+
+  EXPECT_EQ(Output({"--seed", "1", "--config", config, "circle"}),
+            Output({"--seed", "1", "--mix", "40-60", "--no-connectable", "circle:raymin=2,raymax=9,count=25"}));
+  EXPECT_EQ(Output({"--seed", "1", "--config", config, "--connectable", "--mix", "100-100", "circle:count=3"}),
+            Output({"--seed", "1", "circle:raymin=2,raymax=9,count=3"}));
+}
+
+TEST_F(Tessmark, AKeyStaysSetForTheOperationsAfterIt) {
+  EXPECT_EQ(Output({"--seed", "8", "circle:raymax=12,count=5", "circle"}),
+            Output({"--seed", "8", "circle:raymax=12,count=5", "circle:raymax=12,count=5"}));
+}
+
+TEST_F(Tessmark, ACountOfZeroRunsUntilCtrlCAndStillWrites) {
+  const std::string path = folder.File("endless.bmp");
+  test::CommandRun run;
+  run.StopAtPoll = 200;
+  EXPECT_EQ(run({"--seed", "2", "-o", path, "rect:count=0", "circle:count=3"}), 0);
+  EXPECT_EQ(run.Polls, 200 + 4);  // then the circles: one poll before the first, one after each
+  EXPECT_FALSE(ReadWholeFile(path, 1 << 22).Bytes.empty());
+}
+
+TEST_F(Tessmark, ConfigurationSizeIsTheDefaultPictureSize) {
+  Settings saved;
+  saved.NewPicture.X = 3;
+  const std::string config = folder.File("small.gccfg");
+  ASSERT_TRUE(SaveConfiguration(config, saved));
+  EXPECT_EQ(Failure({"-o", folder.File("x.png"), "--config", config}),
+            "tessmark: The picture should be have a minimum size 4,4\n");
+  EXPECT_EQ(Output({"--config", config, "--size", "4x4"}).empty(), false);
+}
+
+TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {
+  const std::string out = folder.File("never.png");
+  const std::string bad = folder.File("bad.gccfg");
+  test::WriteBytes(bad, Bytes(40, 'x'));
+  EXPECT_EQ(Failure({"-o", out, "circle:count=x"}, 2),
+            "tessmark: circle: count: 'x' is not a whole number (see tessmark --help)\n");
+  EXPECT_EQ(Failure({"-o", out, "--config", bad}), "tessmark: Header invalide " + bad + "\n");
+  EXPECT_EQ(Failure({"-o", out, "--config", folder.File("none.gccfg")}),
+            "tessmark: cannot read the configuration file " + folder.File("none.gccfg") +
+                ": No such file or directory\n");
+  EXPECT_NE(Failure({"-o", out, "--palette", folder.File("none.gpal")}).find("none.gpal"), std::string::npos);
+  EXPECT_EQ(Failure({"-o", out, "--size", "2000000000x2000000000"}),
+            "tessmark: a 2000000000x2000000000 picture is too large: at most 4 GiB of pixels\n");
+  EXPECT_EQ(Failure({"-o", folder.File("missing/x.png"), "circle:count=1"}),
+            "tessmark: cannot write " + folder.File("missing/x.png") + ": No such file or directory\n");
+  EXPECT_EQ(FilesInFolder(), 1u);  // only bad.gccfg
+}
+
+TEST_F(Tessmark, HelpListsEveryOptionAndOperation) {
+  test::CommandRun run;
+  EXPECT_EQ(run({"--help"}), 0);
+  const std::string help = run.Out.str();
+  for (const char* word : {"--size", "--input", "--seed", "--config", "--palette", "--connectable", "--no-connectable",
+                           "--mix", "--blend-color", "-o", "circle:", "rect:", "polygon:", "vector:", "circlemix:",
+                           "tag:", "fill:", "noise:", "mixemin", "monochromatique", "Examples:"}) {
+    EXPECT_NE(help.find(word), std::string::npos) << word;
+  }
+  EXPECT_TRUE(run.Errors.str().empty());
+}
+
+}  // namespace
+}  // namespace tessmark

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/Run.h"
+
+namespace tessmark::test {
+
+// Runs the command line in-process with a fixed clock; StopAtPoll > 0 stands for Ctrl+C pressed
+// at that poll.
+struct CommandRun {
+  std::ostringstream Out;
+  std::ostringstream Errors;
+  int Polls = 0;
+  int StopAtPoll = 0;
+
+  int operator()(const std::vector<std::string>& args) {
+    const cli::RunEnvironment environment{.Out = Out,
+                                          .Errors = Errors,
+                                          .ErrorsIsTerminal = false,
+                                          .Clock = [] { return std::uint32_t{1234567}; },
+                                          .StopRequested = [this] { return ++Polls == StopAtPoll; },
+                                          .Steady = std::chrono::steady_clock::now,
+                                          .ProgramDirectory = ""};
+    return cli::RunCommandLine(args, environment);
+  }
+};
+
+}  // namespace tessmark::test
