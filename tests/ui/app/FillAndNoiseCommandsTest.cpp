@@ -24,11 +24,13 @@ TEST_F(Fixture, FillNeedsAPictureOfAtLeastFourByFour) {
   EXPECT_EQ(desktop.Events.size(), 2u);
 }
 
-TEST_F(Fixture, FillCancelledTakesNoSnapshot) {
+TEST_F(Fixture, CancelledFillOrNoiseChangesNothingAndTakesNoSnapshot) {
   MakePicture(8, 8);
   Run(id::FillColor);
-  EXPECT_EQ(desktop.Events, Events{"color"});
+  Run(id::Noise);
+  EXPECT_EQ(desktop.Events, (Events{"color", "dialog"}));
   EXPECT_FALSE(state.UndoPicture);
+  EXPECT_EQ(view.Rebuilds, 0);
 }
 
 TEST_F(Fixture, FillAsksAfterTheColourThenCoversEveryPixelExactly) {
@@ -73,13 +75,6 @@ TEST_F(Fixture, NoiseRunsWithoutTheReminderAndRepeatsForAFixedGerme) {
   desktop.Time = 99999;
   noise();
   EXPECT_EQ(std::vector<std::uint8_t>(state.CurrentPicture->Pixels(), state.CurrentPicture->Pixels() + state.CurrentPicture->ByteCount()), first);
-}
-
-TEST_F(Fixture, NoiseCancelledChangesNothing) {
-  MakePicture(16, 16);
-  Run(id::Noise);
-  EXPECT_EQ(desktop.Events, Events{"dialog"});
-  EXPECT_FALSE(state.UndoPicture);
 }
 
 TEST_F(Fixture, EachShapeCommandPaintsItsRecordAndUndoRestores) {
