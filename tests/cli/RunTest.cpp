@@ -87,6 +87,15 @@ TEST_F(Tessmark, ACountOfZeroRunsUntilCtrlCAndStillWrites) {
   EXPECT_FALSE(ReadWholeFile(path, 1 << 22).Bytes.empty());
 }
 
+TEST_F(Tessmark, StartsFromAnInputPictureAsItIs) {
+  for (const char* name : {"start.bmp", "start.png"}) {
+    const Bytes start = Output({"--seed", "4", "--size", "40x30", "circle:count=20"}, name);
+    EXPECT_EQ(Output({"--input", folder.File(name)}, name), start) << name;
+  }
+  EXPECT_NE(Failure({"-o", folder.File("x.png"), "--input", folder.File("none.png")}).find("none.png"),
+            std::string::npos);
+}
+
 TEST_F(Tessmark, ConfigurationSizeIsTheDefaultPictureSize) {
   Settings saved;
   saved.NewPicture.X = 3;
@@ -112,6 +121,7 @@ TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {
             "tessmark: a 2000000000x2000000000 picture is too large: at most 4 GiB of pixels\n");
   EXPECT_EQ(Failure({"-o", folder.File("missing/x.png"), "circle:count=1"}),
             "tessmark: cannot write " + folder.File("missing/x.png") + ": No such file or directory\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + " as a .bmp, .png or .jpg picture\n");
   EXPECT_EQ(FilesInFolder(), 1u);  // only bad.gccfg
 }
 
