@@ -35,7 +35,7 @@ class Tessmark : public ::testing::Test {
   }
 
   std::size_t FilesInFolder() const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()), {}));
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder.Path), {}));
   }
 
   test::TempFolder folder;

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,29 +11,24 @@
 
 namespace tessmark::test {
 
-// A fresh folder under the system's temporary folder, removed with everything in it at the end.
-class TempFolder {
- public:
-  TempFolder() : path_(std::filesystem::temp_directory_path() / UniqueName()) {
-    std::filesystem::create_directories(path_);
+// A fresh folder for one test, removed with everything in it afterwards.
+struct TempFolder {
+  std::filesystem::path Path;
+
+  TempFolder() {
+    static std::atomic<int> serial{0};
+    Path = std::filesystem::temp_directory_path() /
+           ("tessmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
+    std::filesystem::create_directories(Path);
   }
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
   ~TempFolder() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(Path, ignored);
   }
 
-  const std::filesystem::path& Path() const { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  static std::string UniqueName() {
-    static std::atomic<int> next{0};
-    return "tessmark-test-" + std::to_string(::getpid()) + "-" + std::to_string(next++);
-  }
-
-  std::filesystem::path path_;
+  std::string File(const std::string& name) const { return (Path / name).string(); }
 };
 
 inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {

@@ -228,7 +228,7 @@ TEST(ConfigurationFiles, SaveAndLoadThroughTheFileSystem) {
 TEST(ConfigurationFiles, AFileThatCannotBeOpenedFailsSilentlyAndChangesNothing) {
   test::TempFolder folder;
   Settings s = Customised();
-  for (const std::string& path : {folder.File("missing.gccfg"), folder.Path().string()}) {
+  for (const std::string& path : {folder.File("missing.gccfg"), folder.Path.string()}) {
     const ConfigurationLoad result = LoadConfiguration(path, s);
     EXPECT_FALSE(result.Loaded);
     EXPECT_NE(result.Error, 0);
@@ -277,7 +277,7 @@ TEST(ConfigurationFiles, AFailedSaveReportsFalseAndKeepsTheOldFile) {
     EXPECT_FALSE(SaveConfiguration(path, Customised()));
   }
   EXPECT_EQ(ReadWholeFile(path, 1000).Bytes, EncodeConfiguration(Settings{}));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 1);
   EXPECT_FALSE(SaveConfiguration(folder.File("no/such/folder.gccfg"), Settings{}));
 }
 

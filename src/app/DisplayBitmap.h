@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "imageio/Bitmap32.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// The width of the display bitmap: the picture width rounded up to a multiple of 4.
+constexpr std::int32_t DisplayWidth(std::int32_t pictureWidth) { return (pictureWidth + 3) / 4 * 4; }
+
+// The picture as the main window shows it at a zoom of 1 ... 16: a Wr x H bitmap (Wr the rounded
+// width) whose top-left (Wr / zoom) x (H / zoom) pixels sample the top-left picture pixel of
+// each zoom x zoom block, the rest white. Columns past the picture's right edge wrap round when
+// connectable and repeat the last column otherwise. Nothing when memory runs out.
+std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t zoom, bool connectable);
+
+}  // namespace tessmark

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+namespace tessmark {
+
+// A 32-bit device bitmap as the platform holds it: Width x Height pixels of four bytes blue, green,
+// red, 0xFF, rows from the top, no padding.
+class Bitmap32 {
+ public:
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+
+  std::size_t ByteCount() const { return static_cast<std::size_t>(Width) * static_cast<std::size_t>(Height) * 4; }
+  std::uint8_t* Bytes() { return bytes_.get(); }
+  const std::uint8_t* Bytes() const { return bytes_.get(); }
+  std::uint8_t* Row(std::int32_t y) { return bytes_.get() + static_cast<std::size_t>(y) * Width * 4; }
+  const std::uint8_t* Row(std::int32_t y) const { return bytes_.get() + static_cast<std::size_t>(y) * Width * 4; }
+
+ private:
+  friend std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
+  std::unique_ptr<std::uint8_t[]> bytes_;
+};
+
+// A bitmap whose bytes the caller fills, or nothing for a size that is not positive, too large for
+// 32-bit sizes, or beyond the memory there is.
+std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
+
+}  // namespace tessmark

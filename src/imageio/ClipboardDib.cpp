@@ -1,0 +1,29 @@
+#include "imageio/ClipboardDib.h"
+
+#include "imageio/DibDecoder.h"
+#include "imageio/DibEncoder.h"
+#include "imageio/DibHeader.h"
+
+namespace tessmark {
+
+std::optional<std::vector<std::uint8_t>> BuildClipboardDib(const Bitmap32& bitmap) {
+  return EncodeDib24(bitmap.Width, bitmap.Height, [&bitmap](std::int32_t y, std::uint8_t* bgr) {
+    const std::uint8_t* p = bitmap.Row(y);
+    for (std::int32_t x = 0; x < bitmap.Width; ++x, p += 4, bgr += 3) {
+      bgr[0] = p[0];
+      bgr[1] = p[1];
+      bgr[2] = p[2];
+    }
+  });
+}
+
+ClipboardPicture ParseClipboardDib(std::span<const std::uint8_t> block) {
+  const std::optional<std::uint16_t> bits = DibBitCount(block);
+  if (!bits) return {ClipboardDibStatus::Malformed, std::nullopt};
+  if (*bits != 24 && *bits != 32) return {ClipboardDibStatus::UnsupportedBitCount, std::nullopt};
+  std::optional<Picture> image = DecodeDib(block);
+  if (!image) return {ClipboardDibStatus::Malformed, std::nullopt};
+  return {ClipboardDibStatus::Ok, std::move(image)};
+}
+
+}  // namespace tessmark

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "imageio/Bitmap32.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// The clipboard's device-independent bitmap of a 32-bit bitmap: 40-byte header, 24-bit bottom-up
+// rows padded to 4 bytes, no colour table. Nothing when the size does not fit or memory runs out.
+std::optional<std::vector<std::uint8_t>> BuildClipboardDib(const Bitmap32& bitmap);
+
+enum class ClipboardDibStatus {
+  Ok,
+  UnsupportedBitCount,  // a readable header of neither 24 nor 32 bits per pixel
+  Malformed,            // a header or rows that do not fit the block, or a layout not understood
+};
+
+struct ClipboardPicture {
+  ClipboardDibStatus Status = ClipboardDibStatus::Malformed;
+  std::optional<Picture> Image;  // upright, present exactly when Status is Ok
+};
+
+// Reads a clipboard bitmap of 24 or 32 bits per pixel, either row order, with or without bit-field
+// masks and a colour table to skip. The block's real length is checked against the header before
+// any row is read.
+ClipboardPicture ParseClipboardDib(std::span<const std::uint8_t> block);
+
+}  // namespace tessmark

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/UserMessage.h"
+
+namespace tessmark {
+
+// The two entry points of the PNG decoder plug-in. loadPngImage: file block, its size, out width,
+// out height, out alpha flag (arrives 0; non-zero for 4 bytes a pixel, else 3), out pixels (bottom
+// row first, unpadded, owned by the plug-in) -> non-zero on success. freePngImage releases them.
+using LoadPngImageFunction = unsigned char (*)(const void* data, std::uint32_t size, std::int32_t* width,
+                                               std::int32_t* height, unsigned char* alpha, unsigned char** pixels);
+using FreePngImageFunction = void (*)(unsigned char* pixels);
+
+struct PngLibrary {
+  LoadPngImageFunction LoadPngImage = nullptr;  // either may be missing from a foreign library
+  FreePngImageFunction FreePngImage = nullptr;
+  std::optional<UserMessage> Message;           // "File not found ..." when the library is missing
+};
+
+// Where the plug-in lives: png.so in the program directory.
+std::string PngLibraryPath(const std::string& programDirectory);
+
+// Binds the plug-in. The library stays loaded until the process ends, so binding it again is cheap
+// and a missing library is reported every time it is asked for.
+PngLibrary LoadPngLibrary(const std::string& programDirectory);
+
+}  // namespace tessmark

@@ -1,0 +1,60 @@
+#include "app/DisplayBitmap.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TestPictures.h"
+
+namespace tessmark {
+namespace {
+
+Color Shown(const Bitmap32& bitmap, int x, int y) {
+  const std::uint8_t* p = bitmap.Row(y) + x * 4;
+  EXPECT_EQ(p[3], 0xFF);
+  return {p[2], p[1], p[0]};
+}
+
+const Color White{255, 255, 255};
+
+TEST(BuildDisplayBitmap, RoundsTheWidthUpAndFillsTheExtraColumnsByWrapOrRepetition) {
+  const Picture picture = test::PatternPicture(10, 5);
+  const Bitmap32 wrapped = *BuildDisplayBitmap(picture, 1, true);
+  const Bitmap32 repeated = *BuildDisplayBitmap(picture, 1, false);
+  ASSERT_EQ(wrapped.Width, 12);
+  ASSERT_EQ(wrapped.Height, 5);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 10; ++x) ASSERT_EQ(Shown(wrapped, x, y), test::PixelAt(picture, x, y));
+    EXPECT_EQ(Shown(wrapped, 10, y), test::PixelAt(picture, 0, y));
+    EXPECT_EQ(Shown(wrapped, 11, y), test::PixelAt(picture, 1, y));
+    EXPECT_EQ(Shown(repeated, 10, y), test::PixelAt(picture, 9, y));
+    EXPECT_EQ(Shown(repeated, 11, y), test::PixelAt(picture, 9, y));
+  }
+  EXPECT_EQ(BuildDisplayBitmap(test::PatternPicture(8, 3), 1, true)->Width, 8);
+}
+
+TEST(BuildDisplayBitmap, SamplesTheTopLeftPixelOfEachBlockAndLeavesTheRestWhite) {
+  const Picture picture = test::PatternPicture(10, 5);
+  for (bool connectable : {true, false}) {
+    const Bitmap32 bitmap = *BuildDisplayBitmap(picture, 2, connectable);
+    ASSERT_EQ(bitmap.Width, 12);
+    for (int i = 0; i < 2; ++i) {
+      for (int j = 0; j < 5; ++j) EXPECT_EQ(Shown(bitmap, j, i), test::PixelAt(picture, 2 * j, 2 * i));
+      EXPECT_EQ(Shown(bitmap, 5, i), test::PixelAt(picture, connectable ? 0 : 8, 2 * i));
+      for (int j = 6; j < 12; ++j) EXPECT_EQ(Shown(bitmap, j, i), White);
+    }
+    for (int i = 2; i < 5; ++i)
+      for (int j = 0; j < 12; ++j) EXPECT_EQ(Shown(bitmap, j, i), White);
+  }
+}
+
+TEST(BuildDisplayBitmap, ShowsNothingButWhiteWhenTheZoomExceedsThePicture) {
+  const Bitmap32 bitmap = *BuildDisplayBitmap(test::PatternPicture(3, 3), 16, true);
+  ASSERT_EQ(bitmap.Width, 4);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(Shown(bitmap, x, y), White);
+  const Bitmap32 oneColumn = *BuildDisplayBitmap(test::PatternPicture(1, 4), 3, false);
+  EXPECT_EQ(Shown(oneColumn, 0, 0), test::PixelAt(test::PatternPicture(1, 4), 0, 0));
+  EXPECT_EQ(Shown(oneColumn, 0, 1), White);
+}
+
+}  // namespace
+}  // namespace tessmark

@@ -1,0 +1,45 @@
+#include "imageio/JpegExport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "files/FileBytes.h"
+#include "imageio/JpegDecoder.h"
+#include "support/TempFolder.h"
+#include "support/TestPictures.h"
+
+namespace tessmark {
+namespace {
+
+TEST(MakeJpegPath, AppendsJpgOnlyWhenTheFileNameHasNoExtension) {
+  EXPECT_EQ(MakeJpegPath("/pics/sunset"), "/pics/sunset.jpg");
+  EXPECT_EQ(MakeJpegPath("/pics/sunset.JPG"), "/pics/sunset.JPG");
+  EXPECT_EQ(MakeJpegPath("/pics/sunset.png"), "/pics/sunset.png");
+  EXPECT_EQ(MakeJpegPath("sunset"), "sunset.jpg");
+  EXPECT_EQ(MakeJpegPath("/my.pics/sunset"), "/my.pics/sunset.jpg");
+}
+
+TEST(WriteJpegFile, WritesADecodableFileOfThePictureSize) {
+  test::TempFolder folder;
+  const std::string path = folder.File("sunset.png");
+  ASSERT_TRUE(WriteJpegFile(path, test::PatternPicture(21, 11)));
+  const RgbImage decoded = DecodeJpegMemory(ReadWholeFile(path, 1 << 20).Bytes);
+  EXPECT_EQ(decoded.Width, 21);
+  EXPECT_EQ(decoded.Height, 11);
+}
+
+TEST(WriteJpegFile, ReplacesAnExistingFileAndFailsWithoutLeavingAnything) {
+  test::TempFolder folder;
+  const std::string path = folder.File("a.jpg");
+  ASSERT_EQ(WriteFileAtomically(path, std::vector<std::uint8_t>{1, 2, 3}), 0);
+  ASSERT_TRUE(WriteJpegFile(path, test::PatternPicture(8, 8)));
+  EXPECT_GT(std::filesystem::file_size(path), 3u);
+
+  EXPECT_FALSE(WriteJpegFile(folder.File("missing/b.jpg"), test::PatternPicture(8, 8)));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("missing")));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), std::filesystem::directory_iterator()), 1);
+}
+
+}  // namespace
+}  // namespace tessmark
