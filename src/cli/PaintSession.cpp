@@ -59,7 +59,7 @@ std::string RunOperation(const Operation& operation, PaintSession& session) {
       break;
     case OperationKind::CircleMix:
     case OperationKind::Tag:
-      break;
+      return operation.Name + " cannot run yet: this build has no picture generators";
     case OperationKind::Fill:
       FillPicture(session.Target, operation.FillColor, operation.FillFull, Connectable(session),
                   session.CurrentBlendWeight);
