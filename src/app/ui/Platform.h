@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "app/UserMessage.h"
+#include "dialogs/ParameterRecords.h"
 #include "picture/Color.h"
 
 namespace tessmark {
@@ -18,6 +20,9 @@ struct FileDialogRequest {
   bool PromptOverwrite = false;  // save dialogs only
 };
 
+// The dialogs that edit one record of the settings before an operation runs.
+enum class ParameterDialog { NewPicture, Circle, Rectangle, Polygon, Vector, Tag, CircleMix, MixRange, Noise };
+
 // Everything the commands need from the desktop, so that their logic runs in tests against a
 // scripted fake and in the program against Qt.
 class Platform {
@@ -29,6 +34,17 @@ class Platform {
   virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
 
+  // Shows the dialog over the settings. True on OK, the record then holding what was typed;
+  // false on Cancel, the record untouched.
+  virtual bool RunParameterDialog(ParameterDialog dialog, Settings& settings) = 0;
+  // "Information !": whether "Don't show this information !" was ticked when it closed with OK.
+  virtual bool ShowEscapeInformation() = 0;
+  virtual void ShowAboutBox(const std::string& text) = 0;
+  virtual void ShowProgramAbout() = 0;
+
+  // Runs a generator: a wait cursor shows, input other than Escape is ignored, and EscapePressed
+  // reports Escape presses made meanwhile.
+  virtual void RunBusy(const std::function<void()>& work) = 0;
   // True when Escape was pressed since the previous poll; keeps the window alive meanwhile.
   virtual bool EscapePressed() = 0;
   // Seconds since 1970, the default seed of the generators.

@@ -1,0 +1,77 @@
+#include "app/MainMenu.h"
+
+#include "app/CommandIds.h"
+
+namespace tessmark {
+namespace {
+
+namespace id = command_id;
+
+MenuEntry Item(std::string caption, int commandId) { return {MenuEntry::Kind::Command, std::move(caption), commandId, {}}; }
+MenuEntry Separator() { return {MenuEntry::Kind::Separator, {}, 0, {}}; }
+MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
+  return {MenuEntry::Kind::Submenu, std::move(caption), 0, std::move(children)};
+}
+
+std::vector<MenuEntry> BuildMainMenu() {
+  return {
+      Submenu("File", {Item("New", id::New),
+                       Submenu("Import", {Item("Clipboard", id::ImportClipboard)}),
+                       Submenu("Export", {Item("Clipboard", id::ExportClipboard), Item("Jpeg ...", id::ExportJpeg)}),
+                       Separator(),
+                       Item("Exit", id::Exit),
+                       Item("About Box ...", id::AboutBox),
+                       // Linux window managers have no system menu to extend, so the program's
+                       // own about box sits here.
+                       Item("&About vornade...", id::AboutProgram)}),
+      Submenu("Paint", {Item("Annuler ...", id::Undo),
+                        Separator(),
+                        Submenu("Zoom", {Item("Out", id::ZoomOut), Item("In", id::ZoomIn), Item("Pixel", id::ZoomPixel)}),
+                        Separator(),
+                        Item("Fill Color ...", id::FillColor),
+                        Separator(),
+                        Item("Configuration ...", id::Configuration),
+                        Separator(),
+                        Item("No Blend Color", id::NoBlendColor),
+                        Item("Blend Color ...", id::BlendColor),
+                        Separator(),
+                        Item("Palette ...", id::Palette),
+                        Item("Mixage ...", id::Mixage),
+                        Separator(),
+                        Submenu("Circle ...", {Item("V1 ...", id::Circle)}),
+                        Submenu("Rectangle ...", {Item("V1 ...", id::Rectangle)}),
+                        Submenu("Polygone", {Item("V1", id::Polygon)}),
+                        Submenu("Vector", {Item("V1", id::Vector)}),
+                        Separator(),
+                        Submenu("Tag", {Item("V1 ...", id::Tag)}),
+                        Submenu("Circle Mix", {Item("V1", id::CircleMix)}),
+                        Separator(),
+                        Item("Preview ...", id::Preview)}),
+      Submenu("Filter ....", {Item("Noise ...", id::Noise)}),
+      Submenu("Part.ClipBoard", {Item("Import", id::PartImport), Item("Export", id::PartExport),
+                                 Item("Export/import filter ...", id::PartFilter)}),
+      Submenu("Configuration", {Item("Load ...", id::LoadConfiguration), Item("Save ...", id::SaveConfiguration)}),
+  };
+}
+
+void CollectIds(const std::vector<MenuEntry>& entries, std::vector<int>& ids) {
+  for (const MenuEntry& entry : entries) {
+    if (entry.Type == MenuEntry::Kind::Command) ids.push_back(entry.Id);
+    CollectIds(entry.Children, ids);
+  }
+}
+
+}  // namespace
+
+const std::vector<MenuEntry>& MainMenu() {
+  static const std::vector<MenuEntry> menu = BuildMainMenu();
+  return menu;
+}
+
+std::vector<int> MenuCommandIds() {
+  std::vector<int> ids;
+  CollectIds(MainMenu(), ids);
+  return ids;
+}
+
+}  // namespace tessmark

@@ -1,0 +1,38 @@
+#include "app/Workspace.h"
+
+#include <algorithm>
+
+namespace tessmark {
+
+std::string MainConfigPath(const std::string& dataDirectory) {
+  if (!dataDirectory.empty() && dataDirectory.back() == '/') return dataDirectory + "main.gccfg";
+  return dataDirectory + "/main.gccfg";
+}
+
+bool TakeUndoSnapshot(Workspace& workspace) {
+  if (!workspace.CurrentPicture) {
+    workspace.UndoPicture.reset();
+    return true;
+  }
+  std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture);
+  if (!copy) return false;
+  workspace.UndoPicture = std::move(copy);
+  return true;
+}
+
+bool RestoreUndoSnapshot(Workspace& workspace) {
+  if (!workspace.UndoPicture) {
+    workspace.CurrentPicture.reset();
+    return true;
+  }
+  std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture);
+  if (!copy) return false;
+  workspace.CurrentPicture = std::move(copy);
+  return true;
+}
+
+void ZoomOut(Workspace& workspace) { workspace.Zoom = std::min(workspace.Zoom + 1, MaxZoom); }
+void ZoomIn(Workspace& workspace) { workspace.Zoom = std::max(workspace.Zoom - 1, MinZoom); }
+void ZoomPixel(Workspace& workspace) { workspace.Zoom = MinZoom; }
+
+}  // namespace tessmark

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "dialogs/ParameterRecords.h"
+#include "paint/RandomValue.h"
+#include "palette/Palette.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+inline constexpr std::int32_t MinZoom = 1;
+inline constexpr std::int32_t MaxZoom = 16;
+
+// Everything the main window owns for the whole run: the working picture and its one undo
+// snapshot, every operation's settings, the painting state that carries over between commands,
+// and the view.
+struct Workspace {
+  std::optional<Picture> CurrentPicture;
+  std::optional<Picture> UndoPicture;
+  tessmark::Settings Settings;
+  Palette CurrentPalette;
+  std::uint8_t CurrentBlendWeight = 255;
+  RandomValue Random;
+  std::int32_t Zoom = 1;
+  std::int32_t ScrollX = 0;
+  std::int32_t ScrollY = 0;
+  std::string ConfigPath;
+  std::string DataDirectory;
+  std::string ProgramDirectory;
+
+  bool Connectable() const { return Settings.Config.Connectable != 0; }
+};
+
+// "main.gccfg" in the data directory (at the root when the data directory is unknown).
+std::string MainConfigPath(const std::string& dataDirectory);
+
+// Replaces the undo snapshot by a copy of the current picture (none when there is no picture).
+// False, with the old snapshot kept, when the copy does not fit in memory.
+bool TakeUndoSnapshot(Workspace& workspace);
+
+// Puts a copy of the snapshot in place of the current picture; the snapshot stays, so undo can be
+// repeated. Without a snapshot the picture is dropped. False, with the picture kept, when the copy
+// does not fit in memory.
+bool RestoreUndoSnapshot(Workspace& workspace);
+
+// Zoom steps: out enlarges the divisor, in reduces it, each clamped to MinZoom ... MaxZoom.
+void ZoomOut(Workspace& workspace);
+void ZoomIn(Workspace& workspace);
+void ZoomPixel(Workspace& workspace);
+
+}  // namespace tessmark

@@ -1,0 +1,25 @@
+#include "app/ui/CommandContext.h"
+
+#include "app/CommandMessages.h"
+
+namespace tessmark {
+
+bool CommandContext::TakeUndoSnapshot() {
+  if (tessmark::TakeUndoSnapshot(State)) return true;
+  Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
+  return false;
+}
+
+bool CommandContext::RequirePicture() {
+  if (State.CurrentPicture) return true;
+  Desktop.ShowMessage(NoPictureMessage(), MessageButtons::Ok);
+  return false;
+}
+
+bool CommandContext::CheckPictureSize(std::int32_t width, std::int32_t height) {
+  if (width >= 4 && height >= 4) return true;
+  Desktop.ShowMessage(PictureTooSmallMessage(), MessageButtons::Ok);
+  return false;
+}
+
+}  // namespace tessmark

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/Workspace.h"
+#include "app/ui/Platform.h"
+
+namespace tessmark {
+
+// The window's rectangle in screen coordinates, as the placement settings store it.
+struct WindowPlacement {
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Right = 0;
+  std::int32_t Bottom = 0;
+  friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
+};
+
+// What the commands ask of the main window itself.
+class MainView {
+ public:
+  virtual ~MainView() = default;
+  // Rebuilds the display from the current picture at the current zoom and repaints.
+  virtual void RebuildDisplay() = 0;
+  // Places the scroll bars and sets their ranges to the picture's size.
+  virtual void LayoutScrollBars() = 0;
+  virtual WindowPlacement Placement() const = 0;
+  // Ends the program's run; the caller has saved what is to be saved.
+  virtual void EndProgram() = 0;
+};
+
+// What every command runs against: the window's state, the desktop and the window.
+struct CommandContext {
+  Workspace& State;
+  Platform& Desktop;
+  MainView& View;
+
+  void RebuildDisplay() { View.RebuildDisplay(); }
+  // Snapshot before a change of the picture; false, after telling the user, when it does not
+  // fit in memory, and the command must then leave the picture alone.
+  bool TakeUndoSnapshot();
+  // The checks before a command uses the picture, each telling the user why it refuses.
+  bool RequirePicture();
+  bool CheckPictureSize(std::int32_t width, std::int32_t height);
+};
+
+}  // namespace tessmark

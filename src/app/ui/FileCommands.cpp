@@ -1,0 +1,48 @@
+#include "app/ui/FileCommands.h"
+
+#include "app/BuildStamp.h"
+#include "app/CommandIds.h"
+#include "app/CommandMessages.h"
+#include "app/ui/ConfigurationCommands.h"
+#include "app/ui/PlacementSettings.h"
+
+namespace tessmark {
+namespace {
+
+void NewPicture(CommandContext& c) {
+  if (!c.Desktop.RunParameterDialog(ParameterDialog::NewPicture, c.State.Settings)) return;
+  const NewPictureParams& size = c.State.Settings.NewPicture;
+  if (!c.CheckPictureSize(size.X, size.Y)) return;
+  std::optional<tessmark::Picture> picture = CreatePicture(size.X, size.Y);
+  if (!picture) {
+    c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
+    return;
+  }
+  c.State.CurrentPicture = std::move(picture);
+  c.State.Zoom = 1;
+  c.State.ScrollX = 0;
+  c.State.ScrollY = 0;
+  c.RebuildDisplay();
+  c.View.LayoutScrollBars();
+}
+
+}  // namespace
+
+void SaveAndClose(CommandContext& c) {
+  StorePlacement(c.Desktop, c.View.Placement());
+  SaveMainConfiguration(c);
+  c.View.EndProgram();
+}
+
+void ConfirmExit(CommandContext& c) {
+  if (c.Desktop.ShowMessage(ConfirmExitMessage(), MessageButtons::YesNo) == MessageAnswer::Yes) SaveAndClose(c);
+}
+
+void RegisterFileCommands(CommandTable& table) {
+  table.Add(command_id::New, NewPicture);
+  table.Add(command_id::Exit, SaveAndClose);
+  table.Add(command_id::AboutBox, [](CommandContext& c) { c.Desktop.ShowAboutBox(MainWindowTitle()); });
+  table.Add(command_id::AboutProgram, [](CommandContext& c) { c.Desktop.ShowProgramAbout(); });
+}
+
+}  // namespace tessmark

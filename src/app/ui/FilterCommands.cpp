@@ -1,0 +1,7 @@
+#include "app/ui/FilterCommands.h"
+
+namespace tessmark {
+
+void RegisterFilterCommands(CommandTable&) {}
+
+}  // namespace tessmark

@@ -1,0 +1,115 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "app/BuildStamp.h"
+#include "app/MainMenu.h"
+#include "app/ui/ConfigurationCommands.h"
+#include "app/ui/FileCommands.h"
+#include "app/ui/MenuShortcuts.h"
+#include "app/ui/PictureView.h"
+#include "app/ui/PlacementSettings.h"
+#include "app/ui/ProgramIcon.h"
+#include "app/ui/QtPlatform.h"
+
+namespace tessmark {
+namespace {
+
+void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries, QObject* owner, std::map<int, QAction*>& actions,
+                const std::function<void(int)>& run) {
+  for (const MenuEntry& entry : entries) {
+    switch (entry.Type) {
+      case MenuEntry::Kind::Separator:
+        menu->addSeparator();
+        break;
+      case MenuEntry::Kind::Submenu:
+        AddEntries(menu->addMenu(QString::fromStdString(entry.Caption)), entry.Children, owner, actions, run);
+        break;
+      case MenuEntry::Kind::Command: {
+        QAction* action = menu->addAction(QString::fromStdString(entry.Caption));
+        action->setData(entry.Id);
+        action->setShortcuts(CommandShortcuts(entry.Id));
+        const int id = entry.Id;
+        QObject::connect(action, &QAction::triggered, owner, [run, id] { run(id); });
+        actions[id] = action;
+        break;
+      }
+    }
+  }
+}
+
+Platform& ChooseDesktop(Platform* given, std::unique_ptr<QtPlatform>& own, QWidget* window) {
+  if (given) return *given;
+  own = std::make_unique<QtPlatform>(window);
+  return *own;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Start start)
+    : desktop_(ChooseDesktop(start.Desktop, ownDesktop_, this)),
+      context_{state_, desktop_, *this},
+      picture_(new PictureView(state_, this)) {
+  state_.DataDirectory = std::move(start.DataDirectory);
+  state_.ProgramDirectory = std::move(start.ProgramDirectory);
+  RegisterAllCommands(commands_);
+  setCentralWidget(picture_);
+  BuildMenuBar();
+  setWindowIcon(ProgramIcon());
+  setWindowTitle(QString::fromStdString(MainWindowTitle()));
+  state_.ConfigPath = MainConfigPath(state_.DataDirectory);
+  LoadMainConfiguration(context_);
+  RestorePlacement();
+  LayoutScrollBars();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenuBar() {
+  for (const MenuEntry& top : MainMenu())
+    AddEntries(menuBar()->addMenu(QString::fromStdString(top.Caption)), top.Children, this, actions_,
+               [this](int id) { RunCommand(id); });
+}
+
+void MainWindow::RestorePlacement() {
+  const WindowPlacement p = StoredPlacement(desktop_);
+  move(p.Left, p.Top);
+  resize(p.Right - p.Left, p.Bottom - p.Top);
+}
+
+QAction* MainWindow::CommandAction(int id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+bool MainWindow::RunCommand(int id) { return commands_.Run(id, context_); }
+
+void MainWindow::RebuildDisplay() {
+  picture_->ClearDisplay();
+  if (!state_.CurrentPicture) return;
+  picture_->update();
+}
+
+void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }
+
+// Left and top are where move() puts the window; right and bottom add the size resize() takes,
+// so a stored placement comes back exactly, frame or no frame.
+WindowPlacement MainWindow::Placement() const {
+  const QPoint origin = pos();
+  return {origin.x(), origin.y(), origin.x() + width(), origin.y() + height()};
+}
+
+void MainWindow::EndProgram() {
+  ended_ = true;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) ConfirmExit(context_);
+  if (ended_) event->accept();
+  else event->ignore();
+}
+
+}  // namespace tessmark

@@ -1,0 +1,20 @@
+#include "app/ui/MenuShortcuts.h"
+
+#include "app/CommandIds.h"
+
+namespace tessmark {
+
+QList<QKeySequence> CommandShortcuts(int commandId) {
+  namespace id = command_id;
+  switch (commandId) {
+    case id::New: return {QKeySequence::New};
+    case id::Undo: return {QKeySequence::Undo};
+    case id::Exit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    case id::ZoomIn: return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)};
+    case id::ZoomOut: return {QKeySequence(Qt::CTRL | Qt::Key_Minus)};
+    case id::ZoomPixel: return {QKeySequence(Qt::CTRL | Qt::Key_0)};
+    default: return {};
+  }
+}
+
+}  // namespace tessmark

@@ -1,0 +1,44 @@
+#include "app/ui/PaintCommand.h"
+
+namespace tessmark {
+namespace {
+
+constexpr const char* DontShowInformation = "dontshowinformation1";
+
+}  // namespace
+
+void ShowEscapeInformation(CommandContext& c) {
+  if (c.Desktop.ReadSetting(DontShowInformation).value_or(0) == 1) return;
+  const bool dontShowAgain = c.Desktop.ShowEscapeInformation();
+  c.Desktop.WriteSetting(DontShowInformation, dontShowAgain ? 1 : 0);
+}
+
+PaintContext MakePaintContext(CommandContext& c) {
+  Workspace& s = c.State;
+  Platform& desktop = c.Desktop;
+  return PaintContext{*s.CurrentPicture,
+                      s.Connectable(),
+                      s.CurrentBlendWeight,
+                      s.Random,
+                      s.CurrentPalette,
+                      s.Settings.MixRange,
+                      [&desktop] { return desktop.EscapePressed(); },
+                      desktop.CurrentTime()};
+}
+
+void RunGenerator(CommandContext& c, const std::function<void(PaintContext&)>& generate) {
+  PaintContext paint = MakePaintContext(c);
+  c.Desktop.RunBusy([&] { generate(paint); });
+  c.RebuildDisplay();
+}
+
+void PaintCommand(CommandContext& c, const PaintOperation& operation) {
+  if (!c.RequirePicture()) return;
+  if (!c.CheckPictureSize(c.State.CurrentPicture->Width, c.State.CurrentPicture->Height)) return;
+  if (!c.Desktop.RunParameterDialog(operation.Dialog, c.State.Settings)) return;
+  if (operation.RemindsOfEscape) ShowEscapeInformation(c);
+  if (!c.TakeUndoSnapshot()) return;
+  RunGenerator(c, [&](PaintContext& paint) { operation.Generate(c, paint); });
+}
+
+}  // namespace tessmark

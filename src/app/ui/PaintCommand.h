@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include "app/ui/CommandContext.h"
+#include "paint/PaintContext.h"
+
+namespace tessmark {
+
+// One paint or filter command: its dialog, whether the Escape reminder comes first, and the
+// generator run on the picture once the user has confirmed.
+struct PaintOperation {
+  ParameterDialog Dialog;
+  bool RemindsOfEscape = true;
+  std::function<void(CommandContext&, PaintContext&)> Generate;
+};
+
+// Picture check, size check, dialog, Escape reminder, undo snapshot, generator, display rebuild,
+// in that order; any refusal or Cancel ends the command with nothing changed.
+void PaintCommand(CommandContext& context, const PaintOperation& operation);
+
+// The painting context of one generator run over the current picture.
+PaintContext MakePaintContext(CommandContext& context);
+
+// Runs the generator with a wait cursor and Escape watched, then shows the result.
+void RunGenerator(CommandContext& context, const std::function<void(PaintContext&)>& generate);
+
+// "Information !" unless switched off in the settings store ("dontshowinformation1" = 1); the
+// answer of its check box is stored however the dialog closed.
+void ShowEscapeInformation(CommandContext& context);
+
+}  // namespace tessmark

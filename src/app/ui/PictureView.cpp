@@ -1,0 +1,65 @@
+#include "app/ui/PictureView.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+namespace tessmark {
+
+PictureView::PictureView(Workspace& state, QWidget* parent)
+    : QWidget(parent),
+      state_(state),
+      horizontal_(new QScrollBar(Qt::Horizontal, this)),
+      vertical_(new QScrollBar(Qt::Vertical, this)) {
+  horizontal_->setObjectName("HorizontalScroll");
+  vertical_->setObjectName("VerticalScroll");
+  horizontal_->setRange(0, 0);
+  vertical_->setRange(0, 0);
+  connect(horizontal_, &QScrollBar::valueChanged, this, [this](int value) {
+    state_.ScrollX = value;
+    update();
+  });
+  connect(vertical_, &QScrollBar::valueChanged, this, [this](int value) {
+    state_.ScrollY = value;
+    update();
+  });
+}
+
+void PictureView::ShowDisplay(std::vector<std::uint8_t> pixels, std::int32_t width, std::int32_t height) {
+  pixels_ = std::move(pixels);
+  display_ = QImage(pixels_.data(), width, height, static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
+  update();
+}
+
+void PictureView::ClearDisplay() {
+  display_ = QImage();
+  pixels_.clear();
+}
+
+void PictureView::LayoutScrollBars() {
+  const int cw = width();
+  const int ch = height();
+  horizontal_->setGeometry(0, ch - ScrollBarSize, cw - ScrollBarSize, ScrollBarSize);
+  vertical_->setGeometry(cw - ScrollBarSize, 0, ScrollBarSize, ch - ScrollBarSize);
+  horizontal_->setPageStep(std::max(1, cw - ScrollBarSize));
+  vertical_->setPageStep(std::max(1, ch - ScrollBarSize));
+  if (state_.CurrentPicture) {
+    horizontal_->setRange(0, state_.CurrentPicture->Width);
+    vertical_->setRange(0, state_.CurrentPicture->Height);
+  }
+  horizontal_->setValue(state_.ScrollX);
+  vertical_->setValue(state_.ScrollY);
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  if (display_.isNull()) return;
+  painter.drawImage(QPoint(0, 0), display_, QRect(state_.ScrollX, state_.ScrollY, display_.width(), display_.height()));
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  LayoutScrollBars();
+}
+
+}  // namespace tessmark

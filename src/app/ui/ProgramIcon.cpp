@@ -1,0 +1,7 @@
+#include "app/ui/ProgramIcon.h"
+
+namespace tessmark {
+
+QIcon ProgramIcon() { return QIcon(":/icons/vornade.png"); }
+
+}  // namespace tessmark

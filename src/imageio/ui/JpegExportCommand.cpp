@@ -1,0 +1,23 @@
+#include "imageio/ui/JpegExportCommand.h"
+
+#include "app/CommandIds.h"
+#include "app/CommandMessages.h"
+#include "imageio/JpegExport.h"
+#include "imageio/ui/ExportChecks.h"
+
+namespace tessmark {
+namespace {
+
+void ExportJpeg(CommandContext& c) {
+  if (!CheckPictureToExport(c)) return;
+  const std::optional<std::string> chosen = c.Desktop.SaveFileName({"*.jpg|*.jpg|", true});
+  if (!chosen) return;
+  if (!WriteJpegFile(MakeJpegPath(*chosen), *c.State.CurrentPicture))
+    c.Desktop.ShowMessage(MainMessage("Erreur exportation"), MessageButtons::Ok);
+}
+
+}  // namespace
+
+void RegisterJpegExportCommand(CommandTable& table) { table.Add(command_id::ExportJpeg, ExportJpeg); }
+
+}  // namespace tessmark

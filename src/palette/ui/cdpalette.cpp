@@ -1,0 +1,179 @@
+#include "palette/ui/cdpalette.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "palette/PaletteFile.h"
+#include "palette/ui/PaletteGrid.h"
+#include "palette/ui/cdsaisit.h"
+
+namespace tessmark {
+namespace {
+
+constexpr const char* PaletteCaption = "TessmarkPalette";
+const FileDialogRequest PaletteFileRequest{"*.gpal|*.gpal|", true};
+
+// The client area of the editor, in pixels.
+constexpr QSize ClientSize(753, 587);
+constexpr QRect AllColorBoxRect(0, 10, 99, 20);
+constexpr QRect OkButtonRect(520, 552, 75, 23);
+constexpr QRect CancelButtonRect(667, 552, 75, 23);
+
+}  // namespace
+
+cdpalette::cdpalette(Palette& current, Platform& desktop, QWidget* parent)
+    : QDialog(parent), current_(current), desktop_(desktop), edit_(current) {
+  setWindowTitle("Palette Editor");
+  BuildClientArea();
+  BuildMenu();
+  allColor_->setChecked(current.AllColor);
+  Repaint();
+}
+
+void cdpalette::BuildClientArea() {
+  grid_ = new PaletteGrid(edit_, this);
+  grid_->setObjectName("paletteGrid");
+  grid_->setFixedSize(ClientSize);
+  allColor_ = new QCheckBox("All Color", grid_);
+  allColor_->setObjectName("allColor");
+  allColor_->setGeometry(AllColorBoxRect);
+  connect(allColor_, &QCheckBox::clicked, this, &cdpalette::Repaint);
+  auto* ok = new QPushButton("OK", grid_);
+  ok->setGeometry(OkButtonRect);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  auto* cancel = new QPushButton("Cancel", grid_);
+  cancel->setGeometry(CancelButtonRect);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->addWidget(grid_);
+  // Delete works whichever control has the focus.
+  installEventFilter(this);
+  for (QWidget* child : {static_cast<QWidget*>(grid_), static_cast<QWidget*>(allColor_), static_cast<QWidget*>(ok),
+                         static_cast<QWidget*>(cancel)})
+    child->installEventFilter(this);
+}
+
+void cdpalette::BuildMenu() {
+  auto* bar = new QMenuBar(this);
+  QMenu* file = bar->addMenu("File");
+  file->addAction("Load ...", QKeySequence::Open, this, &cdpalette::Load);
+  file->addAction("Save ...", QKeySequence::Save, this, &cdpalette::Save);
+  QMenu* palette = bar->addMenu("Palette");
+  palette->addAction("Add", this, &cdpalette::Add);
+  palette->addAction("Remove", this, &cdpalette::Remove);
+  palette->addAction("Modify", this, &cdpalette::Modify);
+  palette->addSeparator();
+  palette->addAction("Remove All", this, &cdpalette::RemoveAll);
+  palette->addSeparator();
+  palette->addMenu("Runtime")->addAction("Make a random color palette ....", this, &cdpalette::MakeRandomPalette);
+  layout()->setMenuBar(bar);
+}
+
+std::int32_t cdpalette::Selection() const { return grid_->Selection(); }
+
+void cdpalette::Repaint() { grid_->SetCellsShown(!allColor_->isChecked()); }
+
+void cdpalette::UseTheColorList() {
+  allColor_->setChecked(false);
+  Repaint();
+}
+
+std::optional<ColorRef> cdpalette::ChooseColor(ColorRef initial) {
+  std::optional<ColorRef> chosen = desktop_.ChooseColor(initial);
+  if (chosen) chooserColor_ = *chosen;
+  return chosen;
+}
+
+void cdpalette::ShowFailure(const UserMessage& message) { desktop_.ShowMessage(message, MessageButtons::Ok); }
+
+void cdpalette::Load() {
+  const std::optional<std::string> path = desktop_.OpenFileName(PaletteFileRequest);
+  if (!path) return;
+  if (const PaletteFileResult result = LoadPaletteFile(*path, edit_); !result.Ok) ShowFailure(result.Message);
+  Repaint();
+}
+
+void cdpalette::Save() {
+  const std::optional<std::string> path = desktop_.SaveFileName(PaletteFileRequest);
+  if (!path) return;
+  if (const PaletteFileResult result = SavePaletteFile(*path, edit_); !result.Ok) ShowFailure(result.Message);
+}
+
+void cdpalette::Add() {
+  const std::optional<ColorRef> chosen = ChooseColor(chooserColor_);
+  if (!chosen) return;
+  AddColor(edit_, ColorFromRef(*chosen));
+  UseTheColorList();
+}
+
+void cdpalette::Remove() {
+  if (Selection() == PaletteGrid::NoSelection) return;
+  RemoveColor(edit_, Selection());
+  grid_->SetSelection(PaletteGrid::NoSelection);
+}
+
+void cdpalette::Modify() {
+  const std::int32_t selected = Selection();
+  if (selected == PaletteGrid::NoSelection) return;
+  const auto storedColor = [&] { return RefFromColor(edit_.Colors[static_cast<std::size_t>(selected)]); };
+  // An empty cell has nothing to modify: whatever is chosen there is never shown or kept.
+  if (selected >= edit_.Count) {
+    ChooseColor(storedColor());
+    return;
+  }
+  while (const std::optional<ColorRef> chosen = ChooseColor(storedColor())) {
+    if (ReplaceColor(edit_, selected, ColorFromRef(*chosen))) break;
+    ShowFailure({"The color already exist in the palette", PaletteCaption, MessageIcon::Stop});
+  }
+  grid_->update();
+}
+
+void cdpalette::RemoveAll() {
+  const UserMessage question{"Delete All Color Palette ?", PaletteCaption, MessageIcon::Exclamation};
+  if (desktop_.ShowMessage(question, MessageButtons::YesNo) != MessageAnswer::Yes) return;
+  ClearColors(edit_);
+  grid_->update();
+}
+
+void cdpalette::MakeRandomPalette() {
+  const std::optional<std::int32_t> count = cdsaisit::AskNumber(this);
+  if (!count) return;
+  AddRandomColors(edit_, *count, desktop_.CurrentTime());
+  UseTheColorList();
+}
+
+void cdpalette::DeleteSelected() {
+  const std::int32_t selected = Selection();
+  if (selected == PaletteGrid::NoSelection) return;
+  RemoveColor(edit_, selected);
+  // The selection stays on its index, so the next Delete removes the colour that moved into it.
+  grid_->SetSelection(selected >= edit_.Count ? PaletteGrid::NoSelection : selected);
+}
+
+// The controls do nothing with Delete, so it is taken here once rather than passed up from the
+// focused control to each parent in turn.
+bool cdpalette::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+    DeleteSelected();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void cdpalette::accept() {
+  current_.AllColor = allColor_->isChecked();
+  current_.Count = edit_.Count;
+  std::copy_n(edit_.Colors.begin(), edit_.Count, current_.Colors.begin());
+  QDialog::accept();
+}
+
+}  // namespace tessmark

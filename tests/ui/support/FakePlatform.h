@@ -1,0 +1,144 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/ui/CommandContext.h"
+#include "app/ui/Platform.h"
+
+namespace tessmark::test {
+
+// A scripted desktop: every dialog answer comes from a queue the test fills, and everything the
+// commands show or ask is recorded in order. An unscripted dialog answers Cancel / No.
+class FakePlatform : public Platform {
+ public:
+  using DialogScript = std::function<bool(Settings&)>;
+
+  // What the commands did, in order: "message:<text>", "dialog:<n>", "information", "busy", ...
+  std::vector<std::string> Events;
+  std::vector<UserMessage> Messages;
+  std::deque<MessageAnswer> MessageAnswers;
+  std::deque<std::optional<ColorRef>> Colors;
+  std::deque<std::optional<std::string>> OpenNames;
+  std::deque<std::optional<std::string>> SaveNames;
+  std::vector<FileDialogRequest> FileRequests;
+  std::deque<DialogScript> Dialogs;
+  std::vector<ParameterDialog> DialogsShown;
+  std::deque<bool> InformationAnswers;
+  std::vector<std::string> AboutTexts;
+  int ProgramAboutCount = 0;
+  std::deque<bool> EscapeAnswers;  // then false
+  int EscapePolls = 0;
+  std::uint32_t Time = 1000;
+  std::map<std::string, std::uint32_t> Store;
+  bool InsideBusy = false;
+
+  // The dialog's script: change the settings as typing would, answer OK (true) or Cancel.
+  void ScriptDialog(DialogScript script) { Dialogs.push_back(std::move(script)); }
+  void ScriptOk() { ScriptDialog([](Settings&) { return true; }); }
+
+  MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override {
+    Events.push_back("message:" + message.Text);
+    Messages.push_back(message);
+    if (!MessageAnswers.empty()) return Pop(MessageAnswers);
+    return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  }
+  std::optional<ColorRef> ChooseColor(ColorRef) override {
+    Events.push_back("color");
+    return Colors.empty() ? std::nullopt : Pop(Colors);
+  }
+  std::optional<std::string> OpenFileName(const FileDialogRequest& request) override {
+    Events.push_back("open");
+    FileRequests.push_back(request);
+    return OpenNames.empty() ? std::nullopt : Pop(OpenNames);
+  }
+  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
+    Events.push_back("save");
+    FileRequests.push_back(request);
+    return SaveNames.empty() ? std::nullopt : Pop(SaveNames);
+  }
+  bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override {
+    Events.push_back("dialog");
+    DialogsShown.push_back(dialog);
+    if (Dialogs.empty()) return false;
+    // The real dialogs change nothing on Cancel; a script that cancels must not either.
+    Settings edited = settings;
+    const bool ok = Pop(Dialogs)(edited);
+    if (ok) settings = std::move(edited);
+    return ok;
+  }
+  bool ShowEscapeInformation() override {
+    Events.push_back("information");
+    return InformationAnswers.empty() ? false : Pop(InformationAnswers);
+  }
+  void ShowAboutBox(const std::string& text) override {
+    Events.push_back("about");
+    AboutTexts.push_back(text);
+  }
+  void ShowProgramAbout() override {
+    Events.push_back("program-about");
+    ++ProgramAboutCount;
+  }
+  void RunBusy(const std::function<void()>& work) override {
+    Events.push_back("busy");
+    InsideBusy = true;
+    work();
+    InsideBusy = false;
+  }
+  bool EscapePressed() override {
+    ++EscapePolls;
+    return EscapeAnswers.empty() ? false : Pop(EscapeAnswers);
+  }
+  std::uint32_t CurrentTime() override { return Time; }
+  std::optional<std::uint32_t> ReadSetting(const std::string& name) override {
+    const auto found = Store.find(name);
+    if (found == Store.end()) return std::nullopt;
+    return found->second;
+  }
+  void WriteSetting(const std::string& name, std::uint32_t value) override { Store[name] = value; }
+
+ private:
+  template <class T> static T Pop(std::deque<T>& queue) {
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+  }
+};
+
+// A window stand-in that records what the commands asked of it.
+class FakeView : public MainView {
+ public:
+  explicit FakeView(std::vector<std::string>* events = nullptr) : events_(events) {}
+
+  int Rebuilds = 0;
+  int Layouts = 0;
+  bool Ended = false;
+  WindowPlacement Where{10, 20, 650, 500};
+
+  void RebuildDisplay() override {
+    ++Rebuilds;
+    Note("rebuild");
+  }
+  void LayoutScrollBars() override {
+    ++Layouts;
+    Note("layout");
+  }
+  WindowPlacement Placement() const override { return Where; }
+  void EndProgram() override {
+    Ended = true;
+    Note("end");
+  }
+
+ private:
+  void Note(const char* what) {
+    if (events_) events_->push_back(what);
+  }
+  std::vector<std::string>* events_;
+};
+
+}  // namespace tessmark::test
