@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogs/ParameterRecords.h"
+#include "imageio/Bitmap32.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
@@ -20,6 +21,8 @@ inline constexpr std::int32_t MaxZoom = 16;
 struct Workspace {
   std::optional<Picture> CurrentPicture;
   std::optional<Picture> UndoPicture;
+  // The picture as shown at the current zoom; rebuilt after every change of picture or zoom.
+  std::optional<Bitmap32> DisplayBitmap;
   tessmark::Settings Settings;
   Palette CurrentPalette;
   std::uint8_t CurrentBlendWeight = 255;

@@ -1,9 +1,14 @@
 #include "app/ui/CommandTable.h"
 
+#include "app/config/ui/ConfigDialogCommands.h"
 #include "app/ui/ConfigurationCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/FilterCommands.h"
 #include "app/ui/PaintCommands.h"
+#include "imageio/ui/ClipboardCommands.h"
+#include "imageio/ui/JpegExportCommand.h"
+#include "imageio/ui/PreviewCommand.h"
+#include "palette/ui/PaletteCommand.h"
 
 namespace tessmark {
 
@@ -12,6 +17,11 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterPaintCommands(table);
   RegisterFilterCommands(table);
   RegisterConfigurationCommands(table);
+  RegisterConfigDialogCommands(table);
+  RegisterPaletteCommand(table);
+  RegisterClipboardCommands(table);
+  RegisterJpegExportCommand(table);
+  RegisterPreviewCommand(table);
 }
 
 }  // namespace tessmark

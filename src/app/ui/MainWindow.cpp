@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/BuildStamp.h"
+#include "app/DisplayBitmap.h"
 #include "app/MainMenu.h"
 #include "app/ui/ConfigurationCommands.h"
 #include "app/ui/FileCommands.h"
@@ -87,9 +88,10 @@ QAction* MainWindow::CommandAction(int id) const {
 bool MainWindow::RunCommand(int id) { return commands_.Run(id, context_); }
 
 void MainWindow::RebuildDisplay() {
-  picture_->ClearDisplay();
+  state_.DisplayBitmap.reset();
   if (!state_.CurrentPicture) return;
-  picture_->update();
+  state_.DisplayBitmap = BuildDisplayBitmap(*state_.CurrentPicture, state_.Zoom, state_.Connectable());
+  picture_->repaint();
 }
 
 void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }

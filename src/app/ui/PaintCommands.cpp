@@ -3,6 +3,8 @@
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
 #include "app/ui/PaintCommand.h"
+#include "paint/Fill.h"
+#include "paint/Generators.h"
 
 namespace tessmark {
 namespace {
@@ -13,6 +15,25 @@ void Undo(CommandContext& c) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
   }
+  c.RebuildDisplay();
+}
+
+// A shape generator run on the record its dialog edits.
+template <class Params>
+PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*generator)(PaintContext&, const Params&)) {
+  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) { generator(paint, c.State.Settings.*record); }};
+}
+
+// The whole picture in one colour: exactly, or mixed with the weight the last shape left.
+void FillColor(CommandContext& c) {
+  if (!c.RequirePicture()) return;
+  tessmark::Picture& picture = *c.State.CurrentPicture;
+  if (!c.CheckPictureSize(picture.Width, picture.Height)) return;
+  const std::optional<ColorRef> chosen = c.Desktop.ChooseColor(0);
+  if (!chosen) return;
+  if (!c.TakeUndoSnapshot()) return;
+  const bool full = c.Desktop.ShowMessage(FullMixQuestion(), MessageButtons::YesNo) == MessageAnswer::Yes;
+  FillPicture(picture, ColorFromRef(*chosen), full, c.State.Connectable(), c.State.CurrentBlendWeight);
   c.RebuildDisplay();
 }
 
@@ -29,6 +50,14 @@ void RegisterPaintCommands(CommandTable& table) {
   table.Add(id::ZoomOut, [](CommandContext& c) { Zoom(c, ZoomOut); });
   table.Add(id::ZoomIn, [](CommandContext& c) { Zoom(c, ZoomIn); });
   table.Add(id::ZoomPixel, [](CommandContext& c) { Zoom(c, ZoomPixel); });
+  table.Add(id::FillColor, FillColor);
+  const auto add = [&table](int commandId, PaintOperation operation) {
+    table.Add(commandId, [operation](CommandContext& c) { PaintCommand(c, operation); });
+  };
+  add(id::Circle, Shapes(ParameterDialog::Circle, &Settings::Circle, PaintCircles));
+  add(id::Rectangle, Shapes(ParameterDialog::Rectangle, &Settings::Rectangle, PaintRectangles));
+  add(id::Polygon, Shapes(ParameterDialog::Polygon, &Settings::Polygon, PaintPolygons));
+  add(id::Vector, Shapes(ParameterDialog::Vector, &Settings::Vector, PaintVectors));
   table.Add(id::Mixage, [](CommandContext& c) { c.Desktop.RunParameterDialog(ParameterDialog::MixRange, c.State.Settings); });
 }
 

@@ -24,17 +24,6 @@ PictureView::PictureView(Workspace& state, QWidget* parent)
   });
 }
 
-void PictureView::ShowDisplay(std::vector<std::uint8_t> pixels, std::int32_t width, std::int32_t height) {
-  pixels_ = std::move(pixels);
-  display_ = QImage(pixels_.data(), width, height, static_cast<qsizetype>(width) * 4, QImage::Format_RGB32);
-  update();
-}
-
-void PictureView::ClearDisplay() {
-  display_ = QImage();
-  pixels_.clear();
-}
-
 void PictureView::LayoutScrollBars() {
   const int cw = width();
   const int ch = height();
@@ -53,8 +42,12 @@ void PictureView::LayoutScrollBars() {
 void PictureView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
-  if (display_.isNull()) return;
-  painter.drawImage(QPoint(0, 0), display_, QRect(state_.ScrollX, state_.ScrollY, display_.width(), display_.height()));
+  const std::optional<Bitmap32>& bitmap = state_.DisplayBitmap;
+  if (!bitmap) return;
+  // Bytes blue, green, red, 0xFF are one 0xFFRRGGBB word each: the image wraps them, no copy.
+  const QImage display(bitmap->Bytes(), bitmap->Width, bitmap->Height, static_cast<qsizetype>(bitmap->Width) * 4,
+                       QImage::Format_RGB32);
+  painter.drawImage(QPoint(0, 0), display, QRect(state_.ScrollX, state_.ScrollY, bitmap->Width, bitmap->Height));
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {

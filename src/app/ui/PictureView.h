@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QImage>
 #include <QWidget>
-#include <cstdint>
-#include <vector>
 
 #include "app/Workspace.h"
 
@@ -11,8 +8,8 @@ class QScrollBar;
 
 namespace tessmark {
 
-// The main window's client area: the display bitmap copied in one block from the view offsets
-// to the origin, and the two scroll bars along the right and bottom edges.
+// The main window's client area: the workspace's display bitmap copied in one block from the view
+// offsets to the origin, and the two scroll bars along the right and bottom edges.
 class PictureView : public QWidget {
   Q_OBJECT
 
@@ -20,11 +17,6 @@ class PictureView : public QWidget {
   static constexpr int ScrollBarSize = 24;
 
   PictureView(Workspace& state, QWidget* parent);
-
-  // Takes a width x height buffer of 4-byte pixels blue, green, red, 0xFF, rows from the top.
-  void ShowDisplay(std::vector<std::uint8_t> pixels, std::int32_t width, std::int32_t height);
-  void ClearDisplay();
-  const QImage& Display() const { return display_; }
 
   // Places the bars; with a picture, ranges 0 ... width and 0 ... height; a page is the part of
   // the client area the bars leave visible. The thumbs follow the view offsets.
@@ -39,8 +31,6 @@ class PictureView : public QWidget {
 
  private:
   Workspace& state_;
-  std::vector<std::uint8_t> pixels_;
-  QImage display_;
   QScrollBar* horizontal_;
   QScrollBar* vertical_;
 };

@@ -1,0 +1,133 @@
+#include <QImage>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/CommandIds.h"
+#include "app/config/Configuration.h"
+#include "app/ui/MainWindow.h"
+#include "app/ui/PictureView.h"
+#include "ui/support/FakePlatform.h"
+
+namespace tessmark {
+namespace {
+
+namespace id = command_id;
+
+// A window on a scripted desktop with a picture whose pixel (x, y) is red x, green y, blue 7.
+struct MainWindowDisplayTest : ::testing::Test {
+  test::FakePlatform desktop;
+  std::unique_ptr<MainWindow> window;
+
+  void Open(std::string dataDirectory = "/nonexistent-data/") {
+    window = std::make_unique<MainWindow>(MainWindow::Start{std::move(dataDirectory), "/nonexistent-program/", &desktop});
+    window->resize(400, 300);
+    window->show();
+  }
+  void NewPicture(int width, int height) {
+    desktop.ScriptDialog([=](Settings& s) {
+      s.NewPicture.X = width;
+      s.NewPicture.Y = height;
+      return true;
+    });
+    window->RunCommand(id::New);
+    Picture& p = *window->State().CurrentPicture;
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x) {
+        std::uint8_t* px = p.Row(y) + x * 3;
+        px[0] = static_cast<std::uint8_t>(x);
+        px[1] = static_cast<std::uint8_t>(y);
+        px[2] = 7;
+      }
+    window->RebuildDisplay();
+  }
+  QRgb Shown(int x, int y) { return window->Picture().grab().toImage().pixel(x, y); }
+  QScrollBar& Horizontal() { return *window->Picture().HorizontalBar(); }
+  QScrollBar& Vertical() { return *window->Picture().VerticalBar(); }
+};
+
+TEST_F(MainWindowDisplayTest, TheDisplayBitmapIsCopiedFromTheViewOffsets) {
+  Open();
+  NewPicture(250, 120);
+  const Bitmap32& bitmap = *window->State().DisplayBitmap;
+  EXPECT_EQ(bitmap.Width, 252);
+  EXPECT_EQ(bitmap.Height, 120);
+  EXPECT_EQ(Shown(0, 0), qRgb(0, 0, 7));
+  EXPECT_EQ(Shown(10, 20), qRgb(10, 20, 7));
+  Horizontal().setValue(100);
+  Vertical().setValue(30);
+  EXPECT_EQ(window->State().ScrollX, 100);
+  EXPECT_EQ(window->State().ScrollY, 30);
+  EXPECT_EQ(Shown(0, 0), qRgb(100, 30, 7));
+}
+
+TEST_F(MainWindowDisplayTest, ScrollBarsRangeOverThePictureWithAPageOfTheVisibleSize) {
+  Open();
+  NewPicture(512, 300);
+  const QSize client = window->Picture().size();
+  EXPECT_EQ(Horizontal().geometry(), QRect(0, client.height() - 24, client.width() - 24, 24));
+  EXPECT_EQ(Vertical().geometry(), QRect(client.width() - 24, 0, 24, client.height() - 24));
+  EXPECT_EQ(Horizontal().minimum(), 0);
+  EXPECT_EQ(Horizontal().maximum(), 512);
+  EXPECT_EQ(Vertical().maximum(), 300);
+  EXPECT_EQ(Horizontal().pageStep(), client.width() - 24);
+  EXPECT_EQ(Vertical().pageStep(), client.height() - 24);
+  Horizontal().triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(window->State().ScrollX, 1);
+  Horizontal().triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(window->State().ScrollX, 1 + client.width() - 24);
+  Horizontal().triggerAction(QAbstractSlider::SliderToMaximum);
+  EXPECT_EQ(window->State().ScrollX, 512);
+  EXPECT_EQ(Shown(0, 0), window->palette().window().color().rgb());
+  Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
+  Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
+  Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
+  EXPECT_EQ(window->State().ScrollX, 0);
+}
+
+TEST_F(MainWindowDisplayTest, ZoomOutSamplesEveryOtherPixelAndLeavesTheViewWhereItWas) {
+  Open();
+  NewPicture(10, 5);
+  Horizontal().setValue(1);
+  window->RunCommand(id::ZoomOut);
+  EXPECT_EQ(window->State().Zoom, 2);
+  EXPECT_EQ(window->State().ScrollX, 1);
+  EXPECT_EQ(Shown(0, 0), qRgb(2, 0, 7));
+  EXPECT_EQ(Shown(1, 1), qRgb(4, 2, 7));
+  EXPECT_EQ(Shown(4, 0), qRgb(0, 0, 7));  // display column 5 wraps round to picture column 0
+  EXPECT_EQ(Shown(5, 0), qRgb(255, 255, 255));
+  window->RunCommand(id::ZoomPixel);
+  EXPECT_EQ(Shown(0, 0), qRgb(1, 0, 7));
+}
+
+TEST_F(MainWindowDisplayTest, NewPutsTheViewBackAtTheOrigin) {
+  Open();
+  NewPicture(300, 300);
+  Horizontal().setValue(120);
+  NewPicture(200, 100);
+  EXPECT_EQ(window->State().ScrollX, 0);
+  EXPECT_EQ(Horizontal().value(), 0);
+  EXPECT_EQ(Horizontal().maximum(), 200);
+}
+
+TEST_F(MainWindowDisplayTest, UndoWithoutSnapshotLeavesAnEmptyWindow) {
+  Open();
+  NewPicture(40, 40);
+  window->RunCommand(id::Undo);
+  EXPECT_FALSE(window->State().DisplayBitmap);
+  EXPECT_EQ(Shown(5, 5), window->palette().window().color().rgb());
+}
+
+TEST_F(MainWindowDisplayTest, OpeningLoadsTheMainConfigurationOfTheDataDirectory) {
+  QTemporaryDir data;
+  Settings saved;
+  saved.Polygon.AngMax = 99;
+  ASSERT_TRUE(SaveConfiguration(data.filePath("main.gccfg").toStdString(), saved));
+  Open(data.path().toStdString() + "/");
+  EXPECT_EQ(window->State().ConfigPath, data.filePath("main.gccfg").toStdString());
+  EXPECT_EQ(window->State().Settings.Polygon.AngMax, 99);
+  EXPECT_TRUE(desktop.Messages.empty());
+}
+
+}  // namespace
+}  // namespace tessmark
