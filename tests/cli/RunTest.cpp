@@ -96,6 +96,29 @@ TEST_F(Tessmark, StartsFromAnInputPictureAsItIs) {
             std::string::npos);
 }
 
+TEST_F(Tessmark, StampsAndSamplesPictureFiles) {
+  Output({"--seed", "3", "--size", "64x64", "circle:raymax=12,count=4"}, "source.png");
+  const std::string files = "files=" + folder.File("source.png");
+  const std::vector<std::string> tags{"--seed", "9", "--size", "128x128", "fill:color=000000", "tag:count=6," + files};
+  const Bytes tagged = Output(tags);
+  EXPECT_EQ(Output(tags), tagged);
+  EXPECT_NE(tagged, Output({"--seed", "9", "--size", "128x128", "fill:color=000000"}));
+  auto unkeyed = tags;
+  unkeyed.insert(unkeyed.begin(), {"--blend-color", "none"});  // the white around the discs is laid too
+  EXPECT_NE(Output(unkeyed), tagged);
+
+  const std::vector<std::string> mix{"--seed", "9", "circlemix:radiusmin=4,radiusmax=20,count=25," + files};
+  EXPECT_EQ(Output(mix), Output(mix));
+}
+
+TEST_F(Tessmark, APictureFileThatCannotBeUsedIsAnError) {
+  const std::string out = folder.File("never.png");
+  EXPECT_NE(Failure({"-o", out, "tag:files=" + folder.File("gone.png")}).find("gone.png"), std::string::npos);
+  EXPECT_EQ(Failure({"-o", out, "circlemix:count=3"}),
+            "tessmark: circlemix has no picture files: give circlemix:files=a.png;b.jpg\n");
+  EXPECT_EQ(FilesInFolder(), 0u);
+}
+
 TEST_F(Tessmark, ConfigurationSizeIsTheDefaultPictureSize) {
   Settings saved;
   saved.NewPicture.X = 3;
