@@ -21,7 +21,10 @@ void Undo(CommandContext& c) {
 // A shape generator run on the record its dialog edits.
 template <class Params>
 PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*generator)(PaintContext&, const Params&)) {
-  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) { generator(paint, c.State.Settings.*record); }};
+  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) {
+            generator(paint, c.State.Settings.*record);
+            return GeneratorOutcome();
+          }};
 }
 
 // The whole picture in one colour: exactly, or mixed with the weight the last shape left.
