@@ -13,6 +13,15 @@ void StoreBgr(std::uint8_t* out, const std::uint8_t* rgb) {
   out[3] = 0xFF;
 }
 
+// The same from a four-byte load, which also takes in the next pixel's first byte: not for a
+// row's last pixel, whose next byte may lie past the picture.
+void StoreBgrFromWord(std::uint8_t* out, const std::uint8_t* rgb) {
+  std::uint32_t word;
+  std::memcpy(&word, rgb, 4);  // red, green, blue, next in memory order
+  word = __builtin_bswap32(word << 8) | 0xFF000000u;
+  std::memcpy(out, &word, 4);
+}
+
 // Display row i: columns sampled every `zoom` picture pixels while they lie inside, then the
 // columns past the right edge, then white.
 void BuildRow(const std::uint8_t* source, std::int32_t width, std::int32_t zoom, bool connectable,
@@ -20,8 +29,10 @@ void BuildRow(const std::uint8_t* source, std::int32_t width, std::int32_t zoom,
   const std::int32_t inside = std::min(shownColumns, (width + zoom - 1) / zoom);
   const std::size_t step = std::size_t(zoom) * 3;
   const std::uint8_t* p = source;
-  for (std::int32_t j = 0; j < inside; ++j, p += step, out += 4) StoreBgr(out, p);
-  for (std::int32_t j = inside; j < shownColumns; ++j, out += 4) {
+  std::int32_t j = 0;
+  for (; j + 1 < inside; ++j, p += step, out += 4) StoreBgrFromWord(out, p);
+  for (; j < inside; ++j, p += step, out += 4) StoreBgr(out, p);
+  for (; j < shownColumns; ++j, out += 4) {
     const std::int32_t x = connectable ? WrapCoordinate(zoom * j, width) : -1;
     if (x >= 0) {
       StoreBgr(out, source + std::size_t(x) * 3);
@@ -34,16 +45,27 @@ void BuildRow(const std::uint8_t* source, std::int32_t width, std::int32_t zoom,
 
 }  // namespace
 
-std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t zoom, bool connectable) {
+bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
+                          bool connectable) {
   zoom = std::clamp(zoom, 1, 16);
   const std::int32_t width = picture.Width, height = picture.Height;
-  std::optional<Bitmap32> bitmap = AllocateBitmap32(DisplayWidth(width), height);
-  if (!bitmap) return std::nullopt;
-  const std::int32_t shownColumns = bitmap->Width / zoom, shownRows = height / zoom;
+  if (!display || display->Width != DisplayWidth(width) || display->Height != height) {
+    display.reset();
+    display = AllocateBitmap32(DisplayWidth(width), height);
+    if (!display) return false;
+  }
+  const std::int32_t shownColumns = display->Width / zoom, shownRows = height / zoom;
   for (std::int32_t i = 0; i < shownRows; ++i)
-    BuildRow(picture.Row(zoom * i), width, zoom, connectable, shownColumns, bitmap->Width, bitmap->Row(i));
-  if (shownRows < height) std::memset(bitmap->Row(shownRows), 0xFF, std::size_t(height - shownRows) * bitmap->Width * 4);
-  return bitmap;
+    BuildRow(picture.Row(zoom * i), width, zoom, connectable, shownColumns, display->Width, display->Row(i));
+  if (shownRows < height)
+    std::memset(display->Row(shownRows), 0xFF, std::size_t(height - shownRows) * display->Width * 4);
+  return true;
+}
+
+std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t zoom, bool connectable) {
+  std::optional<Bitmap32> display;
+  RebuildDisplayBitmap(display, picture, zoom, connectable);
+  return display;
 }
 
 }  // namespace tessmark

@@ -17,4 +17,10 @@ constexpr std::int32_t DisplayWidth(std::int32_t pictureWidth) { return (picture
 // connectable and repeat the last column otherwise. Nothing when memory runs out.
 std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t zoom, bool connectable);
 
+// The same into the caller's bitmap, whose memory is reused when its size already fits (every
+// rebuild after a paint command or a zoom change): a fresh display-sized block costs as much in
+// page faults as the build itself. False, and no bitmap left, when memory runs out.
+bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
+                          bool connectable);
+
 }  // namespace tessmark

@@ -22,7 +22,10 @@ class Bitmap32 {
 
  private:
   friend std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
-  std::unique_ptr<std::uint8_t[]> bytes_;
+  struct FreeBytes {
+    void operator()(std::uint8_t* bytes) const;
+  };
+  std::unique_ptr<std::uint8_t, FreeBytes> bytes_;
 };
 
 // A bitmap whose bytes the caller fills, or nothing for a size that is not positive, too large for

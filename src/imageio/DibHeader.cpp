@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::uint32_t CoreHeaderSize = 12;
 constexpr std::uint32_t InfoHeaderSize = 40;
-constexpr std::uint32_t SmallestInfoHeader = 16;  // the shortest two-field-wider OS/2 header
+constexpr std::uint32_t SmallestInfoHeader = 16;  // OS/2 2.x headers may stop after any field from here on
 
 // Fields of the 40-byte header layout; shorter OS/2 headers leave the missing ones 0.
 std::uint32_t Field32(std::span<const std::uint8_t> dib, std::uint32_t headerSize, std::size_t at) {

@@ -97,9 +97,15 @@ bool Decode(std::span<const std::uint8_t> data, RgbImage& image) {
   codec.src = &source.Manager;
 
   jpeg_read_header(&codec, TRUE);
+  // Checked before the library sets up its own buffers for the claimed size; without scaling the
+  // output has the image's size.
+  const std::uint64_t pixels = std::uint64_t{codec.image_width} * codec.image_height;
+  if (pixels == 0 || pixels > MaxDecodedPixels) {
+    jpeg_destroy_decompress(&codec);
+    return false;
+  }
   jpeg_start_decompress(&codec);
-  const std::uint64_t pixels = std::uint64_t{codec.output_width} * codec.output_height;
-  if (pixels == 0 || pixels > MaxDecodedPixels || !Allocate(image.Pixels, pixels * 3)) {
+  if (std::uint64_t{codec.output_width} * codec.output_height != pixels || !Allocate(image.Pixels, pixels * 3)) {
     jpeg_destroy_decompress(&codec);
     return false;
   }

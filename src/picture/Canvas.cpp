@@ -12,20 +12,41 @@ constexpr std::uint16_t DivideBy255(std::uint16_t v) { return static_cast<std::u
 }  // namespace
 
 RunPattern::RunPattern(Color c, std::uint8_t weight) : weight_(weight) {
-  const std::uint8_t channels[3] = {c.Red, c.Green, c.Blue};
-  for (int i = 0; i < BlockBytes; ++i) {
-    colour_[i] = channels[i % 3];
-    added_[i] = static_cast<std::uint16_t>(channels[i % 3] * weight);
+  colour_[0] = c.Red;
+  colour_[1] = c.Green;
+  colour_[2] = c.Blue;
+  for (int filled = 3; filled < BlockBytes; filled *= 2) {
+    std::memcpy(colour_ + filled, colour_, static_cast<std::size_t>(std::min(filled, BlockBytes - filled)));
   }
+  if (weight == 0 || weight == 255) return;  // stored or skipped, never blended
+  for (int i = 0; i < BlockBytes; ++i) added_[i] = static_cast<std::uint16_t>(colour_[i] * weight);
 }
 
 void RunPattern::Paint(std::uint8_t* pixels, std::int64_t n) const {
-  std::int64_t bytes = n * 3;
   if (weight_ == 255) {
-    for (; bytes >= BlockBytes; bytes -= BlockBytes, pixels += BlockBytes) std::memcpy(pixels, colour_, BlockBytes);
-    std::memcpy(pixels, colour_, static_cast<std::size_t>(bytes));
+    Store(pixels, n * 3);
   } else if (weight_ != 0) {  // weight 0 gives back every old value exactly
-    Blend(pixels, bytes);
+    Blend(pixels, n * 3);
+  }
+}
+
+// Every piece starts at a whole pixel, so the pattern lines up with it wherever it starts; pieces
+// that overlap store the same bytes twice, which lets every copy have a fixed size.
+void RunPattern::Store(std::uint8_t* p, std::int64_t bytes) const {
+  if (bytes >= BlockBytes) {
+    for (std::int64_t at = 0; at + BlockBytes <= bytes; at += BlockBytes) std::memcpy(p + at, colour_, BlockBytes);
+    std::memcpy(p + bytes - BlockBytes, colour_, BlockBytes);
+  } else if (bytes >= 24) {
+    std::memcpy(p, colour_, 24);
+    std::memcpy(p + bytes - 24, colour_, 24);
+  } else if (bytes >= 12) {
+    std::memcpy(p, colour_, 12);
+    std::memcpy(p + bytes - 12, colour_, 12);
+  } else if (bytes >= 6) {
+    std::memcpy(p, colour_, 6);
+    std::memcpy(p + bytes - 6, colour_, 6);
+  } else if (bytes == 3) {
+    std::memcpy(p, colour_, 3);
   }
 }
 
@@ -59,6 +80,23 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
     length -= piece;
     column = 0;
   }
+}
+
+void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const {
+  constexpr std::int64_t LineBytes = 64;
+  constexpr std::int64_t MaxLines = 4;
+  if (length <= 0) return;
+  if (connectable_) {
+    x = WrapCoordinate64(x, picture_.Width);
+    y = WrapCoordinate64(y, picture_.Height);
+  } else if (y < 0 || y >= picture_.Height) {
+    return;
+  } else {
+    x = std::clamp<std::int64_t>(x, 0, picture_.Width - 1);
+  }
+  const std::uint8_t* start = picture_.Row(static_cast<std::int32_t>(y)) + x * 3;
+  const std::int64_t bytes = std::min({length, picture_.Width - x, MaxLines * LineBytes / 3}) * 3;
+  for (std::int64_t at = 0; at < bytes; at += LineBytes) __builtin_prefetch(start + at, 1);
 }
 
 void WriteSpan(const Canvas& canvas, std::int64_t x, std::int64_t y, std::int64_t length, Color c) {

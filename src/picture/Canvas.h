@@ -68,6 +68,7 @@ class RunPattern {
   std::uint8_t Weight() const { return weight_; }
 
  private:
+  void Store(std::uint8_t* p, std::int64_t bytes) const;
   void Blend(std::uint8_t* p, std::int64_t bytes) const;
 
   std::uint8_t weight_;
@@ -85,7 +86,23 @@ class SpanPainter {
   // blends those pixels again.
   void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
+  // Calls paintRow(y) for y = yFrom ... yTo - 1, asking the memory system beforehand for the
+  // columns x ... x + length - 1 of each row, several rows ahead. Shapes land anywhere on a picture
+  // too large for the caches, and blending must read every pixel before it writes it.
+  template <class PaintRow>
+  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) const {
+    constexpr std::int64_t RowsAhead = 6;
+    for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
+    for (std::int64_t y = yFrom; y < yTo; ++y) {
+      if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
+      paintRow(y);
+    }
+  }
+
  private:
+  // Only the start of the run: further along a row the hardware's own prefetching takes over.
+  void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
   Picture& picture_;
   bool connectable_;
   RunPattern run_;

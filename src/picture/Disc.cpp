@@ -19,11 +19,13 @@ void DrawDisc(const Canvas& canvas, std::int64_t cx, std::int64_t cy, std::int64
   if (radius <= 0) return;
   const std::int64_t r2 = radius * radius;
   const SpanPainter painter(canvas, c);
-  for (std::int64_t dy = -radius + 1; dy < radius; ++dy) {
+  // Rows are announced at the disc's full width, a little more than most of them need.
+  painter.PaintRows(cy - radius + 1, cy + radius, cx - radius, 2 * radius, [&](std::int64_t y) {
+    const std::int64_t dy = y - cy;
     // dx^2 < r^2 - dy^2 holds for |dx| <= m.
     const std::int64_t m = IntegerSquareRoot(r2 - dy * dy - 1);
-    painter.Paint(cx - m, cy + dy, 2 * m + 1);
-  }
+    painter.Paint(cx - m, y, 2 * m + 1);
+  });
 }
 
 }  // namespace tessmark

@@ -79,9 +79,8 @@ void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, b
   const SpanPainter painter(canvas, c);
   std::vector<std::int64_t> crossings;
   crossings.reserve(points.size());
-  for (std::int64_t y = box.MinY; y <= box.MaxY; ++y) {
-    FillRow(painter, points, box, static_cast<std::int32_t>(y), crossings);
-  }
+  painter.PaintRows(box.MinY, std::int64_t{box.MaxY} + 1, box.MinX, std::int64_t{box.MaxX} - box.MinX + 1,
+                    [&](std::int64_t y) { FillRow(painter, points, box, static_cast<std::int32_t>(y), crossings); });
 }
 
 }  // namespace tessmark

@@ -7,7 +7,7 @@ namespace tessmark {
 void FillRectangle(const Canvas& canvas, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Color c) {
   if (x1 <= x0 || y1 <= y0) return;
   const SpanPainter painter(canvas, c);
-  for (std::int64_t y = y0; y < y1; ++y) painter.Paint(x0, y, x1 - x0);
+  painter.PaintRows(y0, y1, x0, x1 - x0, [&](std::int64_t y) { painter.Paint(x0, y, x1 - x0); });
 }
 
 }  // namespace tessmark

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "support/TestPictures.h"
 
 namespace tessmark {
@@ -54,6 +56,23 @@ TEST(BuildDisplayBitmap, ShowsNothingButWhiteWhenTheZoomExceedsThePicture) {
   const Bitmap32 oneColumn = *BuildDisplayBitmap(test::PatternPicture(1, 4), 3, false);
   EXPECT_EQ(Shown(oneColumn, 0, 0), test::PixelAt(test::PatternPicture(1, 4), 0, 0));
   EXPECT_EQ(Shown(oneColumn, 0, 1), White);
+}
+
+TEST(RebuildDisplayBitmap, ReusesABitmapOfTheRightSizeAndReplacesOneOfAnother) {
+  const Picture picture = test::PatternPicture(10, 5);
+  std::optional<Bitmap32> display;
+  ASSERT_TRUE(RebuildDisplayBitmap(display, picture, 2, true));
+  const std::uint8_t* first = display->Bytes();
+  ASSERT_TRUE(RebuildDisplayBitmap(display, picture, 1, true));
+  EXPECT_EQ(display->Bytes(), first);
+  const std::optional<Bitmap32> fresh = BuildDisplayBitmap(picture, 1, true);
+  EXPECT_EQ(std::memcmp(display->Bytes(), fresh->Bytes(), fresh->ByteCount()), 0);
+
+  const Picture other = test::PatternPicture(13, 6);
+  ASSERT_TRUE(RebuildDisplayBitmap(display, other, 1, false));
+  EXPECT_EQ(display->Width, 16);
+  EXPECT_EQ(display->Height, 6);
+  EXPECT_EQ(Shown(*display, 15, 5), test::PixelAt(other, 12, 5));
 }
 
 }  // namespace

@@ -137,5 +137,18 @@ TEST(DecodeJpegMemory, FailsCleanlyOnEmptyAndBrokenInput) {
   EXPECT_EQ(DecodeJpegMemory(bad[3]).Width, 0);
 }
 
+TEST(DecodeJpegMemory, RefusesAFrameClaimingMorePixelsThanTheCap) {
+  std::vector<std::uint8_t> stream = Encode(test::PatternPicture(16, 16));
+  std::size_t sof = 0;
+  while (!(stream[sof] == 0xFF && stream[sof + 1] == 0xC0)) ++sof;
+  for (std::size_t at : {sof + 5, sof + 7}) {  // height, then width: 65000 each
+    stream[at] = 0xFD;
+    stream[at + 1] = 0xE8;
+  }
+  const RgbImage decoded = DecodeJpegMemory(stream);
+  EXPECT_EQ(decoded.Width, 0);
+  EXPECT_TRUE(decoded.Pixels.empty());
+}
+
 }  // namespace
 }  // namespace tessmark

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "picture/Picture.h"
+#include "support/PaintFixture.h"  // SamePixels
 #include "support/PictureProbe.h"
 
 namespace tessmark::test {
@@ -20,13 +21,6 @@ inline Picture PatternPicture(std::int32_t width, std::int32_t height) {
     }
   }
   return picture;
-}
-
-inline bool SamePixels(const Picture& a, const Picture& b) {
-  if (a.Width != b.Width || a.Height != b.Height) return false;
-  for (std::size_t i = 0; i < a.ByteCount(); ++i)
-    if (a.Pixels()[i] != b.Pixels()[i]) return false;
-  return true;
 }
 
 }  // namespace tessmark::test

@@ -8,6 +8,8 @@ QList<QKeySequence> CommandShortcuts(int commandId) {
   namespace id = command_id;
   switch (commandId) {
     case id::New: return {QKeySequence::New};
+    case id::ExportClipboard: return {QKeySequence::Copy};
+    case id::ImportClipboard: return {QKeySequence::Paste};
     case id::Undo: return {QKeySequence::Undo};
     case id::Exit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
     case id::ZoomIn: return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)};

@@ -57,9 +57,8 @@ void cdpalette::BuildClientArea() {
   layout->addWidget(grid_);
   // Delete works whichever control has the focus.
   installEventFilter(this);
-  for (QWidget* child : {static_cast<QWidget*>(grid_), static_cast<QWidget*>(allColor_), static_cast<QWidget*>(ok),
-                         static_cast<QWidget*>(cancel)})
-    child->installEventFilter(this);
+  grid_->installEventFilter(this);
+  for (QWidget* control : grid_->findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
 void cdpalette::BuildMenu() {
@@ -125,7 +124,7 @@ void cdpalette::Modify() {
   const std::int32_t selected = Selection();
   if (selected == PaletteGrid::NoSelection) return;
   const auto storedColor = [&] { return RefFromColor(edit_.Colors[static_cast<std::size_t>(selected)]); };
-  // An empty cell has nothing to modify: whatever is chosen there is never shown or kept.
+  // A selected empty cell holds no colour to replace: the chooser still opens, its answer goes nowhere.
   if (selected >= edit_.Count) {
     ChooseColor(storedColor());
     return;

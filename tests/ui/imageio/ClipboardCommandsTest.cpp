@@ -32,8 +32,13 @@ struct ClipboardCommands : test::CommandFixture {
   const Picture& Current() { return *state.CurrentPicture; }
 
   // What another program finds on the clipboard.
-  static QImage OfferedImage() { return qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData()); }
-  static QByteArray OfferedBmp() { return QApplication::clipboard()->mimeData()->data("image/bmp"); }
+  static const QMimeData& Offered() {
+    static const QMimeData nothing;
+    const QMimeData* offer = QApplication::clipboard()->mimeData();
+    return offer ? *offer : nothing;
+  }
+  static QImage OfferedImage() { return qvariant_cast<QImage>(Offered().imageData()); }
+  static QByteArray OfferedBmp() { return Offered().data("image/bmp"); }
 
   static void Offer(QMimeData* offer) { QApplication::clipboard()->setMimeData(offer); }
   static void OfferBmp(const std::vector<std::uint8_t>& file) {
@@ -62,7 +67,7 @@ TEST_F(ClipboardCommands, ExportAndImportOfTheWholePictureRoundTrip) {
 }
 
 TEST_F(ClipboardCommands, ExportOffersABmpFileAndAnOrdinaryImage) {
-  Use(PatternPicture(8, 3));
+  Use(PatternPicture(8, 4));
   Run(id::ExportClipboard);
   const QByteArray bmp = OfferedBmp();
   ASSERT_GE(bmp.size(), 54);
@@ -72,8 +77,8 @@ TEST_F(ClipboardCommands, ExportOffersABmpFileAndAnOrdinaryImage) {
   ASSERT_TRUE(file);
   EXPECT_TRUE(SamePixels(*file, Current()));
   const QImage image = OfferedImage();
-  ASSERT_EQ(image.size(), QSize(8, 3));
-  EXPECT_EQ(image.pixel(5, 2), Rgb(PixelAt(Current(), 5, 2)));
+  ASSERT_EQ(image.size(), QSize(8, 4));
+  EXPECT_EQ(image.pixel(5, 3), Rgb(PixelAt(Current(), 5, 3)));
 }
 
 TEST_F(ClipboardCommands, ExportCopiesThePictureAsShownRoundedUpToFourColumns) {
@@ -99,7 +104,7 @@ TEST_F(ClipboardCommands, ExportRefusesAMissingOrTooSmallPicture) {
   Run(id::ExportClipboard);
   Run(id::PartFilter);
   ExpectMessages({PictureTooSmallMessage(), PictureTooSmallMessage()});
-  EXPECT_FALSE(QApplication::clipboard()->mimeData()->hasImage());
+  EXPECT_FALSE(Offered().hasImage());
 }
 
 TEST_F(ClipboardCommands, PartExportAddsAnEighthOnEverySideWrappingRoundWhenConnectable) {
@@ -117,10 +122,10 @@ TEST_F(ClipboardCommands, PartExportAddsAnEighthOnEverySideWrappingRoundWhenConn
   EXPECT_EQ(OfferedImage().size(), QSize(7, 7));
 }
 
-TEST_F(ClipboardCommands, PartExportAndImportRoundTripForAnySize) {
+TEST_F(ClipboardCommands, PartExportAndImportRoundTripFromFivePixelsOn) {
   for (const bool connectable : {true, false}) {
     state.Settings.Config.Connectable = connectable;
-    for (const auto& [w, h] : {std::pair{4, 4}, {5, 9}, {16, 8}, {37, 21}}) {
+    for (const auto& [w, h] : {std::pair{5, 5}, {5, 9}, {16, 8}, {37, 21}}) {
       const Picture original = PatternPicture(w, h);
       Use(*ClonePicture(original));
       Run(id::PartExport);

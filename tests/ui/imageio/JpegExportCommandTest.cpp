@@ -52,6 +52,23 @@ TEST_F(JpegExport, KeepsAnyExtensionTheUserTyped) {
   EXPECT_EQ(FilesInFolder(), 2u);
 }
 
+TEST_F(JpegExport, AsksBeforeTheAddedExtensionReplacesAFile) {
+  state.CurrentPicture = test::PatternPicture(8, 8);
+  ASSERT_EQ(WriteFileAtomically(folder.File("sunset.jpg"), std::vector<std::uint8_t>{1, 2, 3}), 0);
+  ExportAs("sunset");
+  ASSERT_EQ(desktop.Messages.size(), 1u);
+  EXPECT_EQ(desktop.Messages[0].Icon, MessageIcon::Exclamation);
+  EXPECT_EQ(std::filesystem::file_size(folder.File("sunset.jpg")), 3u) << "No keeps the file";
+
+  desktop.MessageAnswers = {MessageAnswer::Yes};
+  ExportAs("sunset");
+  EXPECT_EQ(Decoded("sunset.jpg").Width, 8);
+
+  desktop.Messages.clear();
+  ExportAs("sunset.jpg");
+  EXPECT_TRUE(desktop.Messages.empty()) << "the dialog itself asked about this name";
+}
+
 TEST_F(JpegExport, ACancelledDialogWritesAndShowsNothing) {
   state.CurrentPicture = test::PatternPicture(8, 8);
   Run(id::ExportJpeg);

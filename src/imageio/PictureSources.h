@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/UserMessage.h"
+#include "dialogs/ParameterRecords.h"
+#include "picture/LoadedPicture.h"
+
+namespace tessmark {
+
+// The file that stopped a load, with its message for the user when the loader has one.
+struct SourceLoadFailure {
+  std::string Path;
+  std::optional<UserMessage> Message;
+};
+
+struct PictureSources {
+  std::vector<LoadedPicture> Pictures;  // empty after a failure
+  std::optional<SourceLoadFailure> Failure;
+};
+
+// Loads every file of the list in order and stops at the first that fails; later files are not
+// opened.
+PictureSources LoadPictureSources(const PictureFiles& files, const std::string& programDirectory);
+
+}  // namespace tessmark

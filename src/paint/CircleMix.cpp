@@ -1,0 +1,33 @@
+#include "paint/GeneratorSteps.h"
+#include "paint/PictureGenerators.h"
+#include "picture/Rasterisers.h"
+
+namespace tessmark {
+namespace {
+
+void PaintDiscs(PaintContext& context, const CircleMixParams& params, const std::vector<LoadedPicture>& pictures) {
+  RepeatShapes(context, params.Count, [&] {
+    const Point centre = DrawInDoubleArea(context.Random, context.Target);
+    const LoadedPicture& source = pictures[static_cast<std::size_t>(context.Random.Next()) % pictures.size()];
+    const std::int32_t mix = DrawIfAbove(context.Random, params.MixeMin, params.MixeMax);
+    const std::int32_t radius = DrawIfAbove(context.Random, params.RadiusMin, params.RadiusMax);
+    // The whole disc must lie inside the source; a disc that does not fit is skipped, and counts.
+    const std::int64_t availX = std::int64_t{source.Width} - 2 * std::int64_t{radius};
+    const std::int64_t availY = std::int64_t{source.Height} - 2 * std::int64_t{radius};
+    if (availX <= 0 || availY <= 0) return;
+    const auto sx = static_cast<std::int32_t>(radius + context.Random.Next() % availX);
+    const auto sy = static_cast<std::int32_t>(radius + context.Random.Next() % availY);
+    ShapeBlendWeight(context);
+    StampDiscSample(context.ShapeCanvas(), centre.X, centre.Y, source, sx, sy, radius, mix);
+  });
+}
+
+}  // namespace
+
+std::optional<SourceLoadFailure> PaintCircleMix(PaintContext& context, const CircleMixParams& params,
+                                                const std::string& programDirectory) {
+  return RunPictureGenerator(context, params.PictureFiles, programDirectory,
+                             [&](const std::vector<LoadedPicture>& pictures) { PaintDiscs(context, params, pictures); });
+}
+
+}  // namespace tessmark

@@ -1,0 +1,14 @@
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "imageio/JpegDecoder.h"
+
+// JPEG streams of any content: a failure is an empty image, a success exactly its pixel rows.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const tessmark::RgbImage image = tessmark::DecodeJpegMemory({data, size});
+  const auto expected = static_cast<std::size_t>(image.Width) * static_cast<std::size_t>(image.Height) * 3;
+  if (image.Width < 0 || image.Height < 0 || image.Pixels.size() != expected) std::abort();
+  if ((image.Width == 0) != (image.Height == 0)) std::abort();
+  return 0;
+}
