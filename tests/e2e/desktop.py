@@ -327,18 +327,33 @@ def clipboard_bytes(screen, target):
 
 
 def offer_clipboard(screen, target, path):
-    # xclip stays in the background serving the selection until the program takes it over.
+    """xclip serves the selection in the foreground until the program takes it over; the caller
+    ends it should that never happen."""
     with open(path, "rb") as file:
-        run(["xclip", "-selection", "clipboard", "-t", target, "-i"], env=screen.env(), stdin=file)
+        offer = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", target, "-i"], env=screen.env(),
+                                 stdin=file, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("xclip to own the clipboard", lambda: offer.poll() is not None or target.encode() in clipboard_targets(screen))
+    return offer
+
+
+def clipboard_targets(screen):
+    listed = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=screen.env(),
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+    return listed.stdout
 
 
 def check_clipboard_export(screen, desktop, pictures, expected, label):
+    """The export is the picture as the window shows it at zoom 1: the picture, widened with columns
+    of its own to a multiple of 4."""
     desktop.menu(*EXPORT_CLIPBOARD)
-    time.sleep(0.5)
+    width, height, rows = expected
     for target, extension in (("image/bmp", "bmp"), ("image/png", "png")):
         name = f"{label}-export.{extension}"
         pictures.save(name, clipboard_bytes(screen, target))
-        if pictures.as_bmp(name) != expected:
+        got_width, got_height, got_rows = bmp_pixels(pictures.as_bmp(name))
+        if (got_width, got_height) != ((width + 3) // 4 * 4, height):
+            raise Failure(f"{target} after {label} is {got_width}x{got_height} for a {width}x{height} picture")
+        if [row[:width * 3] for row in got_rows] != rows:
             raise Failure(f"{target} read from the clipboard after {label} is not the picture")
 
 
@@ -347,8 +362,8 @@ def clipboard(screen, vornade, tessmark, folder):
     picture = ("--size", "37x23", "--seed", "5", "circle:count=30", "rect:count=5")
     png = pictures.make("source.png", *picture)
     bmp = pictures.make("source.bmp", *picture)
-    expected = pictures.as_bmp("source.bmp")
-    if pictures.as_bmp("source.png") != expected:
+    expected = bmp_pixels(pictures.as_bmp("source.bmp"))
+    if bmp_pixels(pictures.as_bmp("source.png")) != expected:
         raise Failure("tessmark wrote different pixels to PNG and BMP")
 
     desktop = Desktop(screen, vornade, folder)
@@ -356,10 +371,14 @@ def clipboard(screen, vornade, tessmark, folder):
         desktop.shot("started")
         for target, path, label in (("image/png", png, "png-import"), ("image/bmp", bmp, "bmp-import")):
             new_picture(desktop, 8, 8)  # not the picture the import must bring
-            offer_clipboard(screen, target, path)
-            desktop.menu(*IMPORT_CLIPBOARD)
-            desktop.shot(label)
-            check_clipboard_export(screen, desktop, pictures, expected, label)
+            offer = offer_clipboard(screen, target, path)
+            try:
+                desktop.menu(*IMPORT_CLIPBOARD)
+                desktop.shot(label)
+                check_clipboard_export(screen, desktop, pictures, expected, label)
+            finally:
+                offer.kill()
+                offer.wait()
         desktop.menu(*EXIT)
         status = desktop.wait_exit()
     finally:
