@@ -7,7 +7,8 @@ Scenarios:
   session    New, a circle paint command with a count, undo, JPEG export, exit through the menu;
              the configuration written on exit loads again in tessmark.
   clipboard  A PNG and a 24-bit BMP put on the clipboard by xclip are imported and exported again;
-             what xclip reads back as image/bmp and image/png is the picture, pixel for pixel.
+             what xclip reads back as image/bmp and image/png is the picture, pixel for pixel. A
+             New of 100000 x 100000 is refused with a message and keeps that picture.
 
 A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
 virtual screen cannot start.
@@ -197,7 +198,7 @@ class Desktop:
                 self.type(key[5:])
             else:
                 self.keys(key)
-        self.shot("dialog-" + title.strip(" !.").lower().replace(" ", "-"))
+        self.shot("dialog-" + "".join(c for c in title.lower().replace(" ", "-") if c.isalnum() or c == "-"))
         self.keys("Return")
         self.wait_closed(title)
 
@@ -379,6 +380,11 @@ def clipboard(screen, vornade, tessmark, folder):
             finally:
                 offer.kill()
                 offer.wait()
+        # A picture far beyond memory is refused with a message and the imported one stays.
+        desktop.menu(*NEW)
+        desktop.dialog("New Picture", "shift+Tab", "shift+Tab", "text:100000", "Tab", "text:100000")
+        desktop.dialog("^TessmarkPicture$")
+        check_clipboard_export(screen, desktop, pictures, expected, "refused-new")
         desktop.menu(*EXIT)
         status = desktop.wait_exit()
     finally:
