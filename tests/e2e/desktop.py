@@ -30,6 +30,10 @@ class Failure(Exception):
     pass
 
 
+class SkipTest(Exception):
+    """The virtual screen cannot start here."""
+
+
 def run(args, env=None, timeout=30, stdin=None):
     """Runs a helper program to its end; its standard output as bytes."""
     done = subprocess.run(args, env=env, timeout=timeout, stdin=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
@@ -91,10 +95,6 @@ class Screen:
             width, height, pixels = xwd_pixels(frame.read())
         with open(os.path.join(folder, f"{self.shots:02d}-{name}.png"), "wb") as out:
             out.write(png_file(width, height, pixels))
-
-
-class SkipTest(Exception):
-    pass
 
 
 def xwd_pixels(data):
