@@ -381,8 +381,7 @@ def clipboard(screen, vornade, tessmark, folder):
                 offer.kill()
                 offer.wait()
         # A picture far beyond memory is refused with a message and the imported one stays.
-        desktop.menu(*NEW)
-        desktop.dialog("New Picture", "shift+Tab", "shift+Tab", "text:100000", "Tab", "text:100000")
+        new_picture(desktop, 100000, 100000)
         desktop.dialog("^TessmarkPicture$")
         check_clipboard_export(screen, desktop, pictures, expected, "refused-new")
         desktop.menu(*EXIT)
