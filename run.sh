@@ -11,8 +11,16 @@ if [ ! -x "$program" ]; then
   echo "The desktop program is not built yet; the command line is $build/bin/tessmark."
   exit 0
 fi
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "No display found. Start it on a virtual one with:  xvfb-run -a $program"
+# A display named but not answering (an ssh session without forwarding, a stale variable)
+# counts as none: Qt would only say its platform plugin could not be initialised.
+display_answers() {
+  [ -n "${WAYLAND_DISPLAY:-}" ] && return 0
+  [ -n "${DISPLAY:-}" ] || return 1
+  command -v xdpyinfo >/dev/null 2>&1 || return 0
+  xdpyinfo >/dev/null 2>&1
+}
+if ! display_answers; then
+  echo "No display found${DISPLAY:+ (DISPLAY=$DISPLAY does not answer)}. Start it on a virtual one with:  xvfb-run -a $program"
   echo "or make pictures without a window with:            $build/bin/tessmark --help"
   exit 0
 fi

@@ -26,9 +26,11 @@ PaintContext MakePaintContext(CommandContext& c) {
                       desktop.CurrentTime()};
 }
 
-void RunGenerator(CommandContext& c, const std::function<void(PaintContext&)>& generate) {
+void RunGenerator(CommandContext& c, const Generator& generate) {
   PaintContext paint = MakePaintContext(c);
-  c.Desktop.RunBusy([&] { generate(paint); });
+  GeneratorOutcome outcome;
+  c.Desktop.RunBusy([&] { outcome = generate(c, paint); });
+  if (outcome) c.Desktop.ShowMessage(*outcome, MessageButtons::Ok);
   c.RebuildDisplay();
 }
 
@@ -38,7 +40,7 @@ void PaintCommand(CommandContext& c, const PaintOperation& operation) {
   if (!c.Desktop.RunParameterDialog(operation.Dialog, c.State.Settings)) return;
   if (operation.RemindsOfEscape) ShowEscapeInformation(c);
   if (!c.TakeUndoSnapshot()) return;
-  RunGenerator(c, [&](PaintContext& paint) { operation.Generate(c, paint); });
+  RunGenerator(c, operation.Generate);
 }
 
 }  // namespace tessmark

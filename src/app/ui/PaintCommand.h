@@ -1,18 +1,23 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 #include "app/ui/CommandContext.h"
 #include "paint/PaintContext.h"
 
 namespace tessmark {
 
+// What a generator has to tell the user once it has stopped (a picture file it could not load).
+using GeneratorOutcome = std::optional<UserMessage>;
+using Generator = std::function<GeneratorOutcome(CommandContext&, PaintContext&)>;
+
 // One paint or filter command: its dialog, whether the Escape reminder comes first, and the
 // generator run on the picture once the user has confirmed.
 struct PaintOperation {
   ParameterDialog Dialog;
   bool RemindsOfEscape = true;
-  std::function<void(CommandContext&, PaintContext&)> Generate;
+  Generator Generate;
 };
 
 // Picture check, size check, dialog, Escape reminder, undo snapshot, generator, display rebuild,
@@ -22,8 +27,9 @@ void PaintCommand(CommandContext& context, const PaintOperation& operation);
 // The painting context of one generator run over the current picture.
 PaintContext MakePaintContext(CommandContext& context);
 
-// Runs the generator with a wait cursor and Escape watched, then shows the result.
-void RunGenerator(CommandContext& context, const std::function<void(PaintContext&)>& generate);
+// Runs the generator with a wait cursor and Escape watched, then tells what it has to tell (input
+// is back by then) and shows the picture.
+void RunGenerator(CommandContext& context, const Generator& generate);
 
 // "Information !" unless switched off in the settings store ("dontshowinformation1" = 1); the
 // answer of its check box is stored however the dialog closed.

@@ -5,6 +5,7 @@
 #include "app/ui/PaintCommand.h"
 #include "paint/Fill.h"
 #include "paint/Generators.h"
+#include "paint/PictureGenerators.h"
 
 namespace tessmark {
 namespace {
@@ -21,7 +22,25 @@ void Undo(CommandContext& c) {
 // A shape generator run on the record its dialog edits.
 template <class Params>
 PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*generator)(PaintContext&, const Params&)) {
-  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) { generator(paint, c.State.Settings.*record); }};
+  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) {
+            generator(paint, c.State.Settings.*record);
+            return GeneratorOutcome();
+          }};
+}
+
+// A generator over picture files: a file that failed to load painted nothing and has its say.
+GeneratorOutcome LoadOutcome(const std::optional<SourceLoadFailure>& failure) {
+  if (!failure) return std::nullopt;
+  return failure->Message;
+}
+
+GeneratorOutcome Tags(CommandContext& c, PaintContext& paint) {
+  const Settings& s = c.State.Settings;
+  return LoadOutcome(PaintTags(paint, s.Tag, s.CurrentBlendColor, c.State.ProgramDirectory));
+}
+
+GeneratorOutcome CircleMix(CommandContext& c, PaintContext& paint) {
+  return LoadOutcome(PaintCircleMix(paint, c.State.Settings.CircleMix, c.State.ProgramDirectory));
 }
 
 // The whole picture in one colour: exactly, or mixed with the weight the last shape left.
@@ -58,6 +77,8 @@ void RegisterPaintCommands(CommandTable& table) {
   add(id::Rectangle, Shapes(ParameterDialog::Rectangle, &Settings::Rectangle, PaintRectangles));
   add(id::Polygon, Shapes(ParameterDialog::Polygon, &Settings::Polygon, PaintPolygons));
   add(id::Vector, Shapes(ParameterDialog::Vector, &Settings::Vector, PaintVectors));
+  add(id::Tag, {ParameterDialog::Tag, true, Tags});
+  add(id::CircleMix, {ParameterDialog::CircleMix, true, CircleMix});
   table.Add(id::Mixage, [](CommandContext& c) { c.Desktop.RunParameterDialog(ParameterDialog::MixRange, c.State.Settings); });
 }
 

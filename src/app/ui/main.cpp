@@ -1,10 +1,31 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/Directories.h"
 #include "app/ui/MainWindow.h"
 
+namespace {
+
+// Without a display Qt aborts with a note about its platform plugin; say what to do instead.
+bool DisplayNamed() {
+#if defined(__unix__) && !defined(__APPLE__)
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+#else
+  return true;
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  if (!DisplayNamed()) {
+    std::fputs("vornade needs a display. Start it on a virtual one with: xvfb-run -a vornade\n"
+               "or make pictures without a window with: tessmark --help\n",
+               stderr);
+    return 1;
+  }
   QApplication application(argc, argv);
   QApplication::setOrganizationName("Quenderlyn");
   QApplication::setApplicationName("vornade");

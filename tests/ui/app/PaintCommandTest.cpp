@@ -22,6 +22,7 @@ struct PaintCommandTest : test::CommandFixture {
                 sawBusy = desktop.InsideBusy;
                 WritePixel(paint.ShapeCanvas(), shapes++, 0, Color{0, 0, 0});
               });
+              return GeneratorOutcome();
             }};
   }
   void ScriptCount(std::int32_t count) {
@@ -77,7 +78,10 @@ TEST_F(PaintCommandTest, GeneratorIsSeededFromTheClock) {
   desktop.Time = 777;
   std::uint32_t seed = 0;
   desktop.ScriptOk();
-  PaintCommand(context, {ParameterDialog::Circle, true, [&](CommandContext&, PaintContext& p) { seed = p.Seed; }});
+  PaintCommand(context, {ParameterDialog::Circle, true, [&](CommandContext&, PaintContext& p) {
+                           seed = p.Seed;
+                           return GeneratorOutcome();
+                         }});
   EXPECT_EQ(seed, 777u);
 }
 
@@ -108,6 +112,17 @@ TEST_F(PaintCommandTest, ReminderShowsUntilSwitchedOffAndComesBackWhenSwitchedOn
   PaintCommand(context, BlackPixels());
   EXPECT_EQ(desktop.Events[1], "information");
   EXPECT_EQ(desktop.Store.at("dontshowinformation1"), 0u);
+}
+
+TEST_F(PaintCommandTest, WhatTheGeneratorHasToTellComesOnceInputIsBackThenThePicture) {
+  MakePicture(16, 16);
+  desktop.ScriptOk();
+  const UserMessage failure{"File not found /x.png", "accessfile", MessageIcon::Stop};
+  PaintCommand(context, {ParameterDialog::Tag, false, [&](CommandContext&, PaintContext&) { return GeneratorOutcome(failure); }});
+  EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "message:File not found /x.png", "rebuild"}));
+  EXPECT_EQ(desktop.Messages.at(0), failure);
+  EXPECT_EQ(desktop.MessagesWhileBusy, 0);
+  EXPECT_TRUE(state.UndoPicture);
 }
 
 TEST_F(PaintCommandTest, UndoRepeatsTheSameSnapshot) {

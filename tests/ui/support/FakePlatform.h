@@ -37,6 +37,7 @@ class FakePlatform : public Platform {
   std::uint32_t Time = 1000;
   std::map<std::string, std::uint32_t> Store;
   bool InsideBusy = false;
+  int MessagesWhileBusy = 0;  // a real box could not be answered then: input is swallowed
 
   // The dialog's script: change the settings as typing would, answer OK (true) or Cancel.
   void ScriptDialog(DialogScript script) { Dialogs.push_back(std::move(script)); }
@@ -45,6 +46,7 @@ class FakePlatform : public Platform {
   MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override {
     Events.push_back("message:" + message.Text);
     Messages.push_back(message);
+    if (InsideBusy) ++MessagesWhileBusy;
     if (!MessageAnswers.empty()) return Pop(MessageAnswers);
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   }

@@ -1,0 +1,68 @@
+#include <fstream>
+
+#include "app/CommandIds.h"
+#include "imageio/BmpFile.h"
+#include "picture/Canvas.h"
+#include "ui/support/CommandFixture.h"
+#include "support/PictureProbe.h"
+#include "support/TempFolder.h"
+
+namespace tessmark {
+namespace {
+
+namespace id = command_id;
+using Events = std::vector<std::string>;
+
+struct PictureListCommandsTest : test::CommandFixture {
+  test::TempFolder folder;
+
+  // A solid blue BMP file of that size.
+  std::string BluePicture(const char* name, int size) {
+    Picture picture = test::WhitePicture(size, size);
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) WritePixel({picture, false, 255}, x, y, Color{0, 0, 255});
+    const std::string path = (folder.Path / name).string();
+    const std::vector<std::uint8_t> bytes = *EncodeBmpFile(picture);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return path;
+  }
+  void ScriptList(int command, PictureFiles files) {
+    desktop.ScriptDialog([=](Settings& s) {
+      (command == id::Tag ? s.Tag.PictureFiles : s.CircleMix.PictureFiles) = files;
+      s.Tag.Count = 4;
+      s.CircleMix.Count = 4;
+      s.CircleMix.RadiusMin = 2;
+      s.CircleMix.RadiusMax = 4;
+      return true;
+    });
+  }
+};
+
+TEST_F(PictureListCommandsTest, TagAndCircleMixPaintFromTheirListedFiles) {
+  for (int command : {id::Tag, id::CircleMix}) {
+    MakePicture(32, 32);
+    ScriptList(command, {BluePicture("blue.bmp", 12)});
+    desktop.Store["dontshowinformation1"] = 1;
+    Run(command);
+    EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "rebuild"})) << command;
+    EXPECT_FALSE(test::PaintedPixels(*state.CurrentPicture).empty()) << command;
+    EXPECT_TRUE(test::PaintedPixels(*state.UndoPicture).empty()) << command;
+  }
+}
+
+TEST_F(PictureListCommandsTest, AFileThatCannotBeLoadedIsReportedAfterTheRunAndPaintsNothing) {
+  MakePicture(32, 32);
+  const std::string missing = (folder.Path / "missing.bmp").string();
+  ScriptList(id::Tag, {missing});
+  Run(id::Tag);
+  ASSERT_EQ(desktop.Messages.size(), 1u);
+  EXPECT_EQ(desktop.Messages[0].Caption, "accessfile");
+  EXPECT_NE(desktop.Messages[0].Text.find(missing), std::string::npos);
+  EXPECT_EQ(desktop.MessagesWhileBusy, 0);
+  EXPECT_EQ(desktop.Events.back(), "rebuild");
+  EXPECT_TRUE(test::PaintedPixels(*state.CurrentPicture).empty());
+  EXPECT_TRUE(state.UndoPicture);
+}
+
+}  // namespace
+}  // namespace tessmark
