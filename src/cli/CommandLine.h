@@ -25,7 +25,7 @@ struct CommandLine {
   std::string ConfigFile;
   std::string PaletteFile;
   std::optional<bool> Connectable;
-  std::optional<Mixage> MixRange;
+  std::optional<tessmark::MixRange> MixRange;
   std::optional<ColorRef> BlendColor;  // NoColorRef for "none"
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;

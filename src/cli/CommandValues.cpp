@@ -66,14 +66,14 @@ Parsed<PictureSize> ParseSize(std::string_view text) {
   return {PictureSize{*width.Value, *height.Value}, {}};
 }
 
-Parsed<Mixage> ParseMixage(std::string_view text) {
+Parsed<MixRange> ParseMixage(std::string_view text) {
   const std::size_t dash = text.find('-');
   const auto from = ParseNumber(text.substr(0, dash), ShortEditChars);
   const auto to = dash == std::string_view::npos ? from : ParseNumber(text.substr(dash + 1), ShortEditChars);
   if (dash == std::string_view::npos || !from || !to) {
-    return Parsed<Mixage>::Fail(Quoted(text) + " is not a mixage range FROM-TO");
+    return Parsed<MixRange>::Fail(Quoted(text) + " is not a mixage range FROM-TO");
   }
-  return {Mixage{LowByte(*from.Value), LowByte(*to.Value)}, {}};
+  return {MixRange{LowByte(*from.Value), LowByte(*to.Value)}, {}};
 }
 
 }  // namespace tessmark::cli

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dialogs/DialogNumber.h"
+#include "dialogs/ParameterRecords.h"
 #include "picture/Color.h"
 
 namespace tessmark::cli {
@@ -53,10 +54,6 @@ Parsed<PictureSize> ParseSize(std::string_view text);
 inline constexpr char MinimumSizeMessage[] = "The picture should be have a minimum size 4,4";
 
 // FROM-TO percentages; each keeps its low 8 bits, as the mixage dialog stores them.
-struct Mixage {
-  std::uint8_t From = 100;
-  std::uint8_t To = 100;
-};
-Parsed<Mixage> ParseMixage(std::string_view text);
+Parsed<MixRange> ParseMixage(std::string_view text);
 
 }  // namespace tessmark::cli

@@ -43,9 +43,9 @@ constexpr char Notes[] = R"(
   and tag; otherwise the lists of --config are used). The keys fill, full and monochromatique take
   0 or 1.
 
-A count of 0 paints until Ctrl+C, which ends the running operation after its current shape; the
-operations after it still run and the picture is written. While a run lasts longer than a second,
-the number of shapes painted so far is shown on the terminal.
+A count of 0 (or less) paints until Ctrl+C, which ends the running operation after its current
+shape; the operations after it still run and the picture is written. While a run lasts longer than
+a second, the number of shapes painted so far is shown on the terminal.
 
 Examples:
   tessmark --seed 7 -o tile.png circle:raymin=4,raymax=40,count=3000

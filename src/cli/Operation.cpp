@@ -16,27 +16,26 @@ struct KeyRule {
   KeyParser Parse;
 };
 
-template <auto Record, auto Field> std::string NumberKey(std::string_view value, Operation& operation) {
-  const auto number = ParseNumber(value);
-  if (!number) return number.Error;
-  operation.Assignments.push_back([v = *number.Value](Settings& s) { (s.*Record).*Field = v; });
-  return {};
-}
+Parsed<std::int32_t> Number(std::string_view text) { return ParseNumber(text); }
 
 // A byte field keeps the low 8 bits, as the dialog stores it.
-template <auto Record, auto Field> std::string ByteKey(std::string_view value, Operation& operation) {
-  const auto number = ParseNumber(value);
-  if (!number) return number.Error;
-  operation.Assignments.push_back([v = LowByte(*number.Value)](Settings& s) { (s.*Record).*Field = v; });
+Parsed<std::uint8_t> Byte(std::string_view text) {
+  const auto number = ParseNumber(text);
+  if (!number) return Parsed<std::uint8_t>::Fail(number.Error);
+  return {LowByte(*number.Value), {}};
+}
+
+// A record field set from the value as Parse reads it.
+template <auto Record, auto Field, auto Parse> std::string FieldKey(std::string_view value, Operation& operation) {
+  const auto parsed = Parse(value);
+  if (!parsed) return parsed.Error;
+  operation.Assignments.push_back([v = *parsed.Value](Settings& s) { (s.*Record).*Field = v; });
   return {};
 }
 
-template <auto Record, auto Field> std::string FlagKey(std::string_view value, Operation& operation) {
-  const auto flag = ParseFlag(value);
-  if (!flag) return flag.Error;
-  operation.Assignments.push_back([v = *flag.Value](Settings& s) { (s.*Record).*Field = v; });
-  return {};
-}
+template <auto Record, auto Field> constexpr KeyParser NumberKey = FieldKey<Record, Field, Number>;
+template <auto Record, auto Field> constexpr KeyParser ByteKey = FieldKey<Record, Field, Byte>;
+template <auto Record, auto Field> constexpr KeyParser FlagKey = FieldKey<Record, Field, ParseFlag>;
 
 // Paths separated by ';', in the order given.
 template <auto Record> std::string FilesKey(std::string_view value, Operation& operation) {

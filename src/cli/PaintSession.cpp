@@ -5,6 +5,7 @@
 #include "paint/Fill.h"
 #include "paint/Generators.h"
 #include "paint/Noise.h"
+#include "paint/PictureGenerators.h"
 
 namespace tessmark::cli {
 namespace {
@@ -25,7 +26,7 @@ EscapePoll InterruptPoll(const RunEnvironment& environment, Progress& progress) 
 }
 
 template <class Generator, class Params>
-void RunShapes(PaintSession& session, const Operation& operation, Generator generator, const Params& params) {
+auto RunShapes(PaintSession& session, const Operation& operation, Generator generator, const Params& params) {
   const RunEnvironment& environment = session.Environment;
   Progress progress(environment.Errors, environment.ErrorsIsTerminal, environment.Steady, operation.Name);
   PaintContext context{.Target = session.Target,
@@ -36,7 +37,23 @@ void RunShapes(PaintSession& session, const Operation& operation, Generator gene
                        .MixRange = session.Records.MixRange,
                        .EscapePressed = InterruptPoll(environment, progress),
                        .Seed = SeedOf(session)};
-  generator(context, params);
+  return generator(context, params);
+}
+
+// The generators that stamp picture files: a file that cannot be loaded is an error here, where
+// the desktop program would show its message and paint nothing.
+template <class Generator, class Params>
+std::string RunPictureShapes(PaintSession& session, const Operation& operation, Generator generator,
+                             const Params& params) {
+  if (params.PictureFiles.empty()) {
+    return Concat(operation.Name, " has no picture files: give ", operation.Name, ":files=a.png;b.jpg");
+  }
+  const std::string& programDirectory = session.Environment.ProgramDirectory;
+  const std::optional<SourceLoadFailure> failure = RunShapes(
+      session, operation, [&](PaintContext& c, const Params& p) { return generator(c, p, programDirectory); }, params);
+  if (!failure) return {};
+  if (failure->Message) return failure->Message->Text;
+  return Concat("cannot read ", failure->Path, " as a .bmp, .png or .jpg picture");
 }
 
 }  // namespace
@@ -58,8 +75,14 @@ std::string RunOperation(const Operation& operation, PaintSession& session) {
       RunShapes(session, operation, PaintVectors, records.Vector);
       break;
     case OperationKind::CircleMix:
-    case OperationKind::Tag:
-      break;
+      return RunPictureShapes(session, operation, PaintCircleMix, records.CircleMix);
+    case OperationKind::Tag: {
+      const ColorRef key = records.CurrentBlendColor;
+      return RunPictureShapes(
+          session, operation,
+          [key](PaintContext& c, const TagParams& p, const std::string& directory) { return PaintTags(c, p, key, directory); },
+          records.Tag);
+    }
     case OperationKind::Fill:
       FillPicture(session.Target, operation.FillColor, operation.FillFull, Connectable(session),
                   session.CurrentBlendWeight);

@@ -23,7 +23,7 @@ std::string LoadSettings(const CommandLine& line, Settings& settings) {
     }
   }
   if (line.Connectable) settings.Config.Connectable = *line.Connectable ? 1 : 0;
-  if (line.MixRange) settings.MixRange = {line.MixRange->From, line.MixRange->To};
+  if (line.MixRange) settings.MixRange = *line.MixRange;
   if (line.BlendColor) settings.CurrentBlendColor = *line.BlendColor;
   return {};
 }

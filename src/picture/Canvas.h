@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "picture/Picture.h"
@@ -86,12 +87,17 @@ class SpanPainter {
   // blends those pixels again.
   void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
-  // Calls paintRow(y) for y = yFrom ... yTo - 1, asking the memory system beforehand for the
-  // columns x ... x + length - 1 of each row, several rows ahead. Shapes land anywhere on a picture
-  // too large for the caches, and blending must read every pixel before it writes it.
+  // Calls paintRow(y) for y = yFrom ... yTo - 1 (without wrap-around only for the rows on the
+  // picture), asking the memory system beforehand for the columns x ... x + length - 1 of each
+  // row, several rows ahead. Shapes land anywhere on a picture too large for the caches, and
+  // blending must read every pixel before it writes it.
   template <class PaintRow>
   void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) const {
     constexpr std::int64_t RowsAhead = 6;
+    if (!connectable_) {  // rows off the picture would write nothing
+      yFrom = std::max<std::int64_t>(yFrom, 0);
+      yTo = std::min<std::int64_t>(yTo, picture_.Height);
+    }
     for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
     for (std::int64_t y = yFrom; y < yTo; ++y) {
       if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);

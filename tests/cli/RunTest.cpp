@@ -87,6 +87,38 @@ TEST_F(Tessmark, ACountOfZeroRunsUntilCtrlCAndStillWrites) {
   EXPECT_FALSE(ReadWholeFile(path, 1 << 22).Bytes.empty());
 }
 
+TEST_F(Tessmark, StartsFromAnInputPictureAsItIs) {
+  for (const char* name : {"start.bmp", "start.png"}) {
+    const Bytes start = Output({"--seed", "4", "--size", "40x30", "circle:count=20"}, name);
+    EXPECT_EQ(Output({"--input", folder.File(name)}, name), start) << name;
+  }
+  EXPECT_NE(Failure({"-o", folder.File("x.png"), "--input", folder.File("none.png")}).find("none.png"),
+            std::string::npos);
+}
+
+TEST_F(Tessmark, StampsAndSamplesPictureFiles) {
+  Output({"--seed", "3", "--size", "64x64", "circle:raymax=12,count=4"}, "source.png");
+  const std::string files = "files=" + folder.File("source.png");
+  const std::vector<std::string> tags{"--seed", "9", "--size", "128x128", "fill:color=000000", "tag:count=6," + files};
+  const Bytes tagged = Output(tags);
+  EXPECT_EQ(Output(tags), tagged);
+  EXPECT_NE(tagged, Output({"--seed", "9", "--size", "128x128", "fill:color=000000"}));
+  auto unkeyed = tags;
+  unkeyed.insert(unkeyed.begin(), {"--blend-color", "none"});  // the white around the discs is laid too
+  EXPECT_NE(Output(unkeyed), tagged);
+
+  const std::vector<std::string> mix{"--seed", "9", "circlemix:radiusmin=4,radiusmax=20,count=25," + files};
+  EXPECT_EQ(Output(mix), Output(mix));
+}
+
+TEST_F(Tessmark, APictureFileThatCannotBeUsedIsAnError) {
+  const std::string out = folder.File("never.png");
+  EXPECT_NE(Failure({"-o", out, "tag:files=" + folder.File("gone.png")}).find("gone.png"), std::string::npos);
+  EXPECT_EQ(Failure({"-o", out, "circlemix:count=3"}),
+            "tessmark: circlemix has no picture files: give circlemix:files=a.png;b.jpg\n");
+  EXPECT_EQ(FilesInFolder(), 0u);
+}
+
 TEST_F(Tessmark, ConfigurationSizeIsTheDefaultPictureSize) {
   Settings saved;
   saved.NewPicture.X = 3;
@@ -112,6 +144,7 @@ TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {
             "tessmark: a 2000000000x2000000000 picture is too large: at most 4 GiB of pixels\n");
   EXPECT_EQ(Failure({"-o", folder.File("missing/x.png"), "circle:count=1"}),
             "tessmark: cannot write " + folder.File("missing/x.png") + ": No such file or directory\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + " as a .bmp, .png or .jpg picture\n");
   EXPECT_EQ(FilesInFolder(), 1u);  // only bad.gccfg
 }
 

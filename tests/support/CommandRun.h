@@ -5,11 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "app/Directories.h"
 #include "cli/Run.h"
 
 namespace tessmark::test {
 
-// Runs the command line in-process with a fixed clock; StopAtPoll > 0 stands for Ctrl+C pressed
+// Runs the command line in-process with a fixed clock and the PNG plug-in of the build; StopAtPoll > 0 stands for Ctrl+C pressed
 // at that poll.
 struct CommandRun {
   std::ostringstream Out;
@@ -24,7 +25,7 @@ struct CommandRun {
                                           .Clock = [] { return std::uint32_t{1234567}; },
                                           .StopRequested = [this] { return ++Polls == StopAtPoll; },
                                           .Steady = std::chrono::steady_clock::now,
-                                          .ProgramDirectory = ""};
+                                          .ProgramDirectory = ProgramDirectory()};
     return cli::RunCommandLine(args, environment);
   }
 };

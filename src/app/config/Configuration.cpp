@@ -19,35 +19,49 @@ UserMessage LoadMessage(const char* text, const std::string& fileName) {
   return {std::string(text) + " " + fileName, "TessmarkPicture", MessageIcon::Stop};
 }
 
-template <class Record> void PutBlock(ByteWriter& out, const Record& record) {
-  const auto image = EncodeImage(record);
-  out.Put(static_cast<std::uint16_t>(image.size()));
-  out.PutBytes(image);
+// The file after its version, in order: the eight length-framed record blocks, the blend colour,
+// the configuration block, both picture lists and the tag count. Writing and reading both walk it.
+template <class SettingsRef, class Walker> void WalkBody(SettingsRef& s, Walker&& walk) {
+  walk.Block(s.Circle);
+  walk.Block(s.Polygon);
+  walk.Block(s.Rectangle);
+  walk.Block(s.Vector);
+  walk.Block(s.CircleMix);
+  walk.Block(s.MixRange);
+  walk.Block(s.NewPicture);
+  walk.Block(s.Noise);
+  walk.Value(s.CurrentBlendColor);
+  walk.Block(s.Config);
+  walk.List(s.CircleMix.PictureFiles);
+  walk.List(s.Tag.PictureFiles);
+  walk.Value(s.Tag.Count);
 }
 
-// A block shorter than the image changes only its first bytes; surplus bytes of a longer one are
-// skipped, so the next block is read from its own length word.
-template <class Record> void TakeBlock(ByteReader& in, Record& record) {
-  std::uint16_t length = 0;
-  in.Take(length);
-  OverlayImage(record, in.TakeUpTo(length));
-}
+struct BodyWriter {
+  ByteWriter& Out;
 
-void TakeBody(ByteReader& in, Settings& s) {
-  TakeBlock(in, s.Circle);
-  TakeBlock(in, s.Polygon);
-  TakeBlock(in, s.Rectangle);
-  TakeBlock(in, s.Vector);
-  TakeBlock(in, s.CircleMix);
-  TakeBlock(in, s.MixRange);
-  TakeBlock(in, s.NewPicture);
-  TakeBlock(in, s.Noise);
-  in.Take(s.CurrentBlendColor);
-  TakeBlock(in, s.Config);
-  s.CircleMix.PictureFiles = ReadPictureList(in);
-  s.Tag.PictureFiles = ReadPictureList(in);
-  in.Take(s.Tag.Count);
-}
+  template <class Record> void Block(const Record& record) {
+    const auto image = EncodeImage(record);
+    Out.Put(static_cast<std::uint16_t>(image.size()));
+    Out.PutBytes(image);
+  }
+  template <class T> void Value(T value) { Out.Put(value); }
+  void List(const PictureFiles& list) { WritePictureList(Out, list); }
+};
+
+struct BodyReader {
+  ByteReader& In;
+
+  // A block shorter than the image changes only its first bytes; surplus bytes of a longer one are
+  // skipped, so the next block is read from its own length word.
+  template <class Record> void Block(Record& record) {
+    std::uint16_t length = 0;
+    In.Take(length);
+    OverlayImage(record, In.TakeUpTo(length));
+  }
+  template <class T> void Value(T& value) { In.Take(value); }
+  void List(PictureFiles& list) { list = ReadPictureList(In); }
+};
 
 }  // namespace
 
@@ -55,19 +69,7 @@ std::vector<std::uint8_t> EncodeConfiguration(const Settings& s) {
   ByteWriter out;
   out.PutBytes({reinterpret_cast<const std::uint8_t*>(ConfigurationMagic), MagicSize});
   out.Put(ConfigurationVersion);
-  PutBlock(out, s.Circle);
-  PutBlock(out, s.Polygon);
-  PutBlock(out, s.Rectangle);
-  PutBlock(out, s.Vector);
-  PutBlock(out, s.CircleMix);
-  PutBlock(out, s.MixRange);
-  PutBlock(out, s.NewPicture);
-  PutBlock(out, s.Noise);
-  out.Put(s.CurrentBlendColor);
-  PutBlock(out, s.Config);
-  WritePictureList(out, s.CircleMix.PictureFiles);
-  WritePictureList(out, s.Tag.PictureFiles);
-  out.Put(s.Tag.Count);
+  WalkBody(s, BodyWriter{out});
   return out.Bytes();
 }
 
@@ -83,7 +85,7 @@ ConfigurationLoad DecodeConfiguration(std::span<const std::uint8_t> bytes, const
   try {
     // Read into a copy so that a failure part-way leaves the caller's settings whole.
     Settings loaded = settings;
-    TakeBody(in, loaded);
+    WalkBody(loaded, BodyReader{in});
     settings = std::move(loaded);
   } catch (const std::bad_alloc&) {
     return {false, ENOMEM, LoadMessage("Internal error during loading", fileName)};
