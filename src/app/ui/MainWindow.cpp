@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/BuildStamp.h"
+#include "app/CommandMessages.h"
 #include "app/DisplayBitmap.h"
 #include "app/MainMenu.h"
 #include "app/ui/ConfigurationCommands.h"
@@ -92,6 +93,7 @@ void MainWindow::RebuildDisplay() {
   if (!state_.CurrentPicture) return;
   state_.DisplayBitmap = BuildDisplayBitmap(*state_.CurrentPicture, state_.Zoom, state_.Connectable());
   picture_->repaint();
+  if (!state_.DisplayBitmap) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
 }
 
 void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }
