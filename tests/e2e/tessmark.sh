@@ -24,5 +24,11 @@ status=0
 [ "$(wc -l <"$work/err")" = 1 ] || fail "the message is not one line"
 [ ! -e "$work/never.png" ] || fail "a refused command line wrote a file"
 
+status=0
+"$tessmark" --size 100000x100000 -o "$work/huge.png" circle 2>"$work/err" || status=$?
+[ "$status" = 1 ] || fail "a picture beyond memory gave status $status"
+grep -q "too large" "$work/err" && [ "$(wc -l <"$work/err")" = 1 ] || fail "no one-line error for a picture beyond memory"
+[ ! -e "$work/huge.png" ] || fail "a picture beyond memory wrote a file"
+
 [ "$(ls "$work" | sort | tr '\n' ' ')" = "a.png b.png endless.bmp err " ] || fail "files left behind: $(ls "$work")"
 echo "tessmark end-to-end: ok"

@@ -117,6 +117,40 @@ TEST_F(PictureFileTest, AMissingFileGivesTheAccessMessageWithTheSystemErrorCode)
   EXPECT_EQ(read.Message, (UserMessage{"Error openging file " + path + " error 2", "accessfile", MessageIcon::Stop}));
 }
 
+TEST_F(PictureFileTest, AFolderInPlaceOfTheFileGivesTheAccessMessage) {
+  const std::string path = folder.File("folder.bmp");
+  std::filesystem::create_directory(path);
+  const PictureRead<LoadedPicture> read = LoadPictureRgba(path, PluginDir);
+  EXPECT_FALSE(read.Picture);
+  ASSERT_TRUE(read.Message);
+  EXPECT_EQ(read.Message->Caption, "accessfile");
+  EXPECT_NE(read.Message->Text.find(path), std::string::npos);
+}
+
+// Files cut at every length: each is refused (a damaged PNG with the plug-in's message) or loads at
+// its full size (a JPEG decodes as far as it goes, a PNG needs nothing after its pixel data); none
+// reads past its end.
+TEST_F(PictureFileTest, AFileCutAnywhereIsRefusedOrLoadsWhole) {
+  const Picture picture = test::PatternPicture(9, 7);
+  const std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files{
+      {"cut.bmp", *EncodeBmpFile(picture)},
+      {"cut.png", test::EncodeTestPng({.Width = 9, .Height = 7}, Samples(picture))},
+      {"cut.jpg", Jpeg(picture)}};
+  for (const auto& [name, bytes] : files) {
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+      const std::string path = Write(name, {bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length)});
+      const PictureRead<LoadedPicture> read = LoadPictureRgba(path, PluginDir);
+      if (read.Picture) {
+        ASSERT_EQ(read.Picture->Width, 9) << name << " cut at " << length;
+        ASSERT_EQ(read.Picture->Height, 7) << name << " cut at " << length;
+      } else if (name == "cut.png") {
+        ASSERT_TRUE(read.Message) << length;
+        ASSERT_EQ(read.Message->Caption, "readingfile") << length;
+      }
+    }
+  }
+}
+
 TEST_F(PictureFileTest, AMissingPlugInIsReportedForEveryPngAskedFor) {
   const std::string png = Write("a.png", test::EncodeTestPng({}, {1, 2, 3}));
   const UserMessage expected{"File not found " + folder.File("png.so"), "TessmarkPicture", MessageIcon::Stop};

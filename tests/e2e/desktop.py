@@ -1,0 +1,427 @@
+#!/usr/bin/env python3
+"""The desktop program driven as a person would, on a virtual X screen.
+
+desktop.py SCENARIO VORNADE TESSMARK OUTPUT_FOLDER
+
+Scenarios:
+  session    New, a circle paint command with a count, undo, JPEG export, exit through the menu;
+             the configuration written on exit loads again in tessmark.
+  clipboard  A PNG and a 24-bit BMP put on the clipboard by xclip are imported and exported again;
+             what xclip reads back as image/bmp and image/png is the picture, pixel for pixel. A
+             New of 100000 x 100000 is refused with a message and keeps that picture.
+
+A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
+virtual screen cannot start.
+"""
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+SKIPPED = 77
+MAIN_TITLE = "TessmarkPicture Version"
+
+
+class Failure(Exception):
+    pass
+
+
+class SkipTest(Exception):
+    """The virtual screen cannot start here."""
+
+
+def run(args, env=None, timeout=30, stdin=None):
+    """Runs a helper program to its end; its standard output as bytes."""
+    done = subprocess.run(args, env=env, timeout=timeout, stdin=stdin, stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    if done.returncode != 0:
+        raise Failure(f"{' '.join(map(str, args))} failed ({done.returncode}): {done.stderr.decode(errors='replace')}")
+    return done.stdout
+
+
+def wait_for(what, probe, timeout=20):
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        result = probe()
+        if result:
+            return result
+        time.sleep(0.1)
+    raise Failure(f"timed out waiting for {what}")
+
+
+# ---------------------------------------------------------------------------------------------
+# Screen
+
+
+class Screen:
+    """An Xvfb server whose frame buffer is a file, so screenshots need no other program."""
+
+    def __init__(self, folder):
+        self.fb_dir = tempfile.mkdtemp(prefix="fb", dir=folder)
+        read_end, write_end = os.pipe()
+        try:
+            self.server = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-fbdir", self.fb_dir,
+                 "-nolisten", "tcp", "-noreset"],
+                pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except OSError as error:
+            raise SkipTest(f"Xvfb cannot be run: {error}")
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as announced:
+            number = announced.readline().strip()
+        if not number:
+            self.server.wait(timeout=10)
+            raise SkipTest(f"Xvfb did not start (exit status {self.server.returncode})")
+        self.display = ":" + number.decode()
+        self.shots = 0
+
+    def close(self):
+        self.server.terminate()
+        self.server.wait(timeout=10)
+        shutil.rmtree(self.fb_dir, ignore_errors=True)
+
+    def env(self, **extra):
+        env = dict(os.environ, DISPLAY=self.display, QT_QPA_PLATFORM="xcb")
+        env.update(extra)
+        return env
+
+    def screenshot(self, folder, name):
+        self.shots += 1
+        with open(os.path.join(self.fb_dir, "Xvfb_screen0"), "rb") as frame:
+            width, height, pixels = xwd_pixels(frame.read())
+        with open(os.path.join(folder, f"{self.shots:02d}-{name}.png"), "wb") as out:
+            out.write(png_file(width, height, pixels))
+
+
+def xwd_pixels(data):
+    """Rows of red, green, blue bytes from Xvfb's 32-bit little-endian XWD frame buffer."""
+    fields = struct.unpack(">25I", data[:100])
+    header_size, width, height = fields[0], fields[4], fields[5]
+    byte_order, bits_per_pixel, bytes_per_line, colours = fields[7], fields[11], fields[12], fields[19]
+    if bits_per_pixel != 32 or byte_order != 0:
+        raise Failure(f"frame buffer of {bits_per_pixel} bits, byte order {byte_order}")
+    start = header_size + colours * 12
+    rows = []
+    for y in range(height):
+        line = data[start + y * bytes_per_line:start + y * bytes_per_line + width * 4]
+        rgb = bytearray(width * 3)
+        rgb[0::3], rgb[1::3], rgb[2::3] = line[2::4], line[1::4], line[0::4]
+        rows.append(bytes(rgb))
+    return width, height, rows
+
+
+def png_file(width, height, rows):
+    def chunk(kind, body):
+        return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body))
+
+    raw = b"".join(b"\0" + row for row in rows)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+
+
+# ---------------------------------------------------------------------------------------------
+# Driving the program
+
+
+class Desktop:
+    """vornade on the screen, driven with xdotool through its menus and dialogs."""
+
+    def __init__(self, screen, vornade, folder):
+        self.screen = screen
+        self.folder = folder
+        home = os.path.join(folder, "home")
+        os.makedirs(home, exist_ok=True)
+        self.data_base = os.path.join(folder, "data")
+        # A fresh data folder, and a home of its own so that no setting of the machine's user is
+        # read or written.
+        env = screen.env(TessmarkPicture=self.data_base, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"))
+        self.log = open(os.path.join(folder, "vornade.log"), "wb")
+        self.program = subprocess.Popen([vornade], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.main = self.wait_window(MAIN_TITLE)
+
+    def xdotool(self, *args):
+        return run(["xdotool", *map(str, args)], env=self.screen.env()).decode()
+
+    def find_window(self, title):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title], env=self.screen.env(),
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+        ids = found.stdout.split()
+        return ids[-1].decode() if ids else None
+
+    def wait_window(self, title):
+        self.check_running()
+        return wait_for(f"the window '{title}'", lambda: self.check_running() or self.find_window(title))
+
+    def wait_closed(self, title):
+        wait_for(f"the window '{title}' to close", lambda: self.find_window(title) is None)
+
+    def check_running(self):
+        if self.program.poll() is not None:
+            raise Failure(f"vornade ended with status {self.program.returncode}")
+
+    def shot(self, name):
+        time.sleep(0.3)  # let the last repaint reach the frame buffer
+        self.screen.screenshot(self.folder, name)
+
+    def keys(self, *keys):
+        self.xdotool("key", "--delay", 60, *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", 40, text)
+
+    def focus(self, window):
+        self.xdotool("windowfocus", window)
+        time.sleep(0.2)
+
+    def menu(self, *keys):
+        """Opens the first menu of the menu bar with the mouse, then walks with the keyboard: Right
+        moves to the next menu (its first item selected), Down to the next item, Right into a
+        submenu; Return runs the item."""
+        self.check_running()
+        self.focus(self.main)
+        self.xdotool("mousemove", "--window", self.main, 14, 10, "click", 1)
+        time.sleep(0.4)
+        self.keys(*keys)
+        self.shot("menu-" + "-".join(keys).lower())
+        self.keys("Return")
+
+    def dialog(self, title, *keys):
+        """Waits for a dialog, types into it and confirms with Return."""
+        window = self.wait_window(title)
+        self.focus(window)
+        for key in keys:
+            if key.startswith("text:"):
+                self.type(key[5:])
+            else:
+                self.keys(key)
+        self.shot("dialog-" + "".join(c for c in title.lower().replace(" ", "-") if c.isalnum() or c == "-"))
+        self.keys("Return")
+        self.wait_closed(title)
+
+    def wait_exit(self):
+        try:
+            return self.program.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            raise Failure("vornade did not end after Exit")
+
+    def close(self):
+        if self.program.poll() is None:
+            self.program.kill()
+            self.program.wait()
+        self.log.close()
+
+    @property
+    def config_path(self):
+        return os.path.join(self.data_base, "Haldrune", "TessmarkPicture", "main.gccfg")
+
+
+# The menu walks. File: New, Import >, Export >, Exit. Paint: Annuler, Zoom >, Fill Color,
+# Configuration, No Blend Color, Blend Color, Palette, Mixage, Circle ... >.
+NEW = ("Down",)
+IMPORT_CLIPBOARD = ("Down", "Down", "Right")
+EXPORT_CLIPBOARD = ("Down", "Down", "Down", "Right")
+EXPORT_JPEG = ("Down", "Down", "Down", "Right", "Down")
+EXIT = ("Down", "Down", "Down", "Down")
+UNDO = ("Right",)
+CIRCLE = ("Right",) + ("Down",) * 8 + ("Right",)
+
+
+def new_picture(desktop, width, height):
+    """The New dialog: OK has the focus; going back from it reaches Y, then X."""
+    desktop.menu(*NEW)
+    desktop.dialog("New Picture", "shift+Tab", "shift+Tab", f"text:{width}", "Tab", f"text:{height}")
+    desktop.shot("new-picture")
+
+
+# ---------------------------------------------------------------------------------------------
+# Pictures
+
+
+def bmp_pixels(data):
+    """Width, height and rows from the top of the 24-bit bottom-up BMP files tessmark writes."""
+    if data[:2] != b"BM":
+        raise Failure("not a BMP file")
+    offset, = struct.unpack_from("<I", data, 10)
+    width, height, _, bits = struct.unpack_from("<iiHH", data, 18)
+    if bits != 24 or height <= 0:
+        raise Failure(f"unexpected BMP layout: {bits} bits, height {height}")
+    stride = (width * 3 + 3) // 4 * 4
+    rows = [data[offset + y * stride:offset + y * stride + width * 3] for y in range(height)]
+    return width, height, rows[::-1]
+
+
+class Pictures:
+    """Picture files made and read by tessmark, the program's own codecs."""
+
+    def __init__(self, tessmark, folder):
+        self.tessmark = tessmark
+        self.folder = folder
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def make(self, name, *args):
+        run([self.tessmark, *args, "-o", self.path(name)])
+        return self.path(name)
+
+    def as_bmp(self, name):
+        """Any picture file the program reads, written again as tessmark's 24-bit BMP."""
+        target = os.path.splitext(name)[0] + "-normalised.bmp"
+        run([self.tessmark, "--input", self.path(name), "-o", self.path(target)])
+        with open(self.path(target), "rb") as file:
+            return file.read()
+
+    def save(self, name, data):
+        with open(self.path(name), "wb") as file:
+            file.write(data)
+
+
+# ---------------------------------------------------------------------------------------------
+# Scenarios
+
+
+def session(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        desktop.shot("started")
+        new_picture(desktop, 160, 120)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:40")
+        desktop.dialog("Information !")
+        desktop.shot("circles")
+        desktop.menu(*UNDO)
+        desktop.shot("undone")
+        jpeg = pictures.path("export.jpg")
+        desktop.menu(*EXPORT_JPEG)
+        desktop.dialog("Save", "ctrl+a", f"text:{jpeg}")
+        wait_for("the JPEG file", lambda: os.path.exists(jpeg))
+        desktop.shot("exported")
+        desktop.menu(*EXIT)
+        status = desktop.wait_exit()
+        screen.screenshot(folder, "exited")
+    finally:
+        desktop.close()
+    if status != 0:
+        raise Failure(f"vornade ended with status {status}")
+
+    width, height, rows = bmp_pixels(pictures.as_bmp("export.jpg"))
+    if (width, height) != (160, 120):
+        raise Failure(f"the JPEG is {width}x{height}, not the new picture's 160x120")
+    if min(min(row) for row in rows) < 245:
+        raise Failure("the JPEG is not the white picture: undo did not take the circles away")
+
+    if not os.path.isfile(desktop.config_path):
+        raise Failure(f"no configuration written at {desktop.config_path}")
+    pictures.make("from-config.bmp", "--config", desktop.config_path)
+    width, height, _ = bmp_pixels(open(pictures.path("from-config.bmp"), "rb").read())
+    if (width, height) != (160, 120):
+        raise Failure(f"the saved configuration gives {width}x{height}, not the size typed in New")
+
+
+def clipboard_bytes(screen, target):
+    return run(["xclip", "-selection", "clipboard", "-t", target, "-o"], env=screen.env())
+
+
+def offer_clipboard(screen, target, path):
+    """xclip serves the selection in the foreground until the program takes it over; the caller
+    ends it should that never happen."""
+    with open(path, "rb") as file:
+        offer = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-t", target, "-i"], env=screen.env(),
+                                 stdin=file, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("xclip to own the clipboard", lambda: offer.poll() is not None or target.encode() in clipboard_targets(screen))
+    return offer
+
+
+def clipboard_targets(screen):
+    listed = subprocess.run(["xclip", "-selection", "clipboard", "-t", "TARGETS", "-o"], env=screen.env(),
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=10)
+    return listed.stdout
+
+
+def check_clipboard_export(screen, desktop, pictures, expected, label):
+    """The export is the picture as the window shows it at zoom 1: the picture, widened with columns
+    of its own to a multiple of 4."""
+    desktop.menu(*EXPORT_CLIPBOARD)
+    width, height, rows = expected
+    for target, extension in (("image/bmp", "bmp"), ("image/png", "png")):
+        name = f"{label}-export.{extension}"
+        pictures.save(name, clipboard_bytes(screen, target))
+        got_width, got_height, got_rows = bmp_pixels(pictures.as_bmp(name))
+        if (got_width, got_height) != ((width + 3) // 4 * 4, height):
+            raise Failure(f"{target} after {label} is {got_width}x{got_height} for a {width}x{height} picture")
+        if [row[:width * 3] for row in got_rows] != rows:
+            raise Failure(f"{target} read from the clipboard after {label} is not the picture")
+
+
+def clipboard(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    picture = ("--size", "37x23", "--seed", "5", "circle:count=30", "rect:count=5")
+    png = pictures.make("source.png", *picture)
+    bmp = pictures.make("source.bmp", *picture)
+    expected = bmp_pixels(pictures.as_bmp("source.bmp"))
+    if bmp_pixels(pictures.as_bmp("source.png")) != expected:
+        raise Failure("tessmark wrote different pixels to PNG and BMP")
+
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        desktop.shot("started")
+        for target, path, label in (("image/png", png, "png-import"), ("image/bmp", bmp, "bmp-import")):
+            new_picture(desktop, 8, 8)  # not the picture the import must bring
+            offer = offer_clipboard(screen, target, path)
+            try:
+                desktop.menu(*IMPORT_CLIPBOARD)
+                desktop.shot(label)
+                check_clipboard_export(screen, desktop, pictures, expected, label)
+            finally:
+                offer.kill()
+                offer.wait()
+        # A picture far beyond memory is refused with a message and the imported one stays.
+        desktop.menu(*NEW)
+        desktop.dialog("New Picture", "shift+Tab", "shift+Tab", "text:100000", "Tab", "text:100000")
+        desktop.dialog("^TessmarkPicture$")
+        check_clipboard_export(screen, desktop, pictures, expected, "refused-new")
+        desktop.menu(*EXIT)
+        status = desktop.wait_exit()
+    finally:
+        desktop.close()
+    if status != 0:
+        raise Failure(f"vornade ended with status {status}")
+
+
+SCENARIOS = {"session": session, "clipboard": clipboard}
+
+
+def main():
+    if len(sys.argv) != 5 or sys.argv[1] not in SCENARIOS:
+        print(__doc__, file=sys.stderr)
+        return 2
+    scenario, vornade, tessmark, folder = sys.argv[1:]
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    for tool in ("xdotool", "xclip"):
+        if shutil.which(tool) is None:
+            print(f"FAIL: {tool} is not installed", file=sys.stderr)
+            return 1
+    try:
+        screen = Screen(folder)
+    except SkipTest as reason:
+        print(f"SKIP: {reason}")
+        return SKIPPED
+    try:
+        SCENARIOS[scenario](screen, vornade, tessmark, folder)
+    except (Failure, subprocess.TimeoutExpired) as failure:
+        print(f"FAIL: {failure} (screenshots and log in {folder})", file=sys.stderr)
+        return 1
+    finally:
+        screen.close()
+    print(f"desktop {scenario}: ok (screenshots in {folder})")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
