@@ -19,6 +19,9 @@ inline UserMessage ConfirmExitMessage() { return MainMessage("Confirm exit ?", M
 inline UserMessage OutOfMemoryMessage() {
   return MainMessage("Not enough memory for this picture; the current picture is kept.");
 }
+inline UserMessage DisplayOutOfMemoryMessage() {
+  return MainMessage("Not enough memory to show the picture; it is kept as it is.");
+}
 inline UserMessage FullMixQuestion() { return {"Click on yes for Full 100% Mix", "FillColor", MessageIcon::None}; }
 
 }  // namespace tessmark

@@ -10,7 +10,7 @@ constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed 
                 [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION...
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
-OUT. With the same seed the picture is the same, byte for byte, on every run and every machine.
+OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
 
 Options:
   --size WxH            start from a white picture of W x H pixels (at least 4 x 4; default 512x512,

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "paint/PaintContext.h"
+#include "picture/Rasterisers.h"
 
 namespace tessmark {
 
@@ -27,6 +28,29 @@ inline Point DrawInDoubleArea(RandomValue& random, const Picture& picture) {
   const auto x = static_cast<std::int32_t>(random.Next() % spanX);
   const auto y = static_cast<std::int32_t>(random.Next() % spanY);
   return {x, y};
+}
+
+// Where polygon centres and stamp corners fall. Connectable: three picture sizes starting one size
+// before the top-left edges, so that after wrapping they spread evenly; otherwise 1.125 sizes
+// starting an eighth of a size before them. The shape's own size is not taken into account.
+struct PlacementRegion {
+  std::int64_t RangeX, RangeY;
+  double OffsetX, OffsetY;
+};
+
+inline PlacementRegion ShapePlacementRegion(const Picture& picture, bool connectable) {
+  const double factor = connectable ? 3.0 : 1.125;
+  const double divisor = connectable ? 1.0 : 8.0;
+  return {static_cast<std::int64_t>(factor * picture.Width), static_cast<std::int64_t>(factor * picture.Height),
+          picture.Width / divisor, picture.Height / divisor};
+}
+
+// x drawn first, then y, each moved back by the region's offset and truncated toward zero.
+inline Point DrawInPlacementRegion(RandomValue& random, const PlacementRegion& region) {
+  const std::int64_t rx = random.Next() % region.RangeX;
+  const std::int64_t ry = random.Next() % region.RangeY;
+  return {TruncateToInt32(static_cast<double>(rx) - region.OffsetX),
+          TruncateToInt32(static_cast<double>(ry) - region.OffsetY)};
 }
 
 }  // namespace tessmark

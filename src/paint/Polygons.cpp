@@ -12,22 +12,6 @@ namespace {
 // leave the vertex loop.
 constexpr std::size_t MaxPolygonVertices = 16384;
 
-// Connectable pictures take centres from one picture size beyond every edge, so that after
-// wrapping they fall anywhere; otherwise from an eighth of a picture before the top-left edges.
-struct CentreRegion {
-  std::int64_t RangeX;
-  std::int64_t RangeY;
-  double OffsetX;
-  double OffsetY;
-};
-
-CentreRegion PolygonCentreRegion(const Picture& picture, bool connectable) {
-  const double factor = connectable ? 3.0 : 1.125;
-  const double divisor = connectable ? 1.0 : 8.0;
-  return {static_cast<std::int64_t>(factor * picture.Width), static_cast<std::int64_t>(factor * picture.Height),
-          picture.Width / divisor, picture.Height / divisor};
-}
-
 // Vertices at growing angles, each at its own distance from the centre, until the angle reaches
 // 360 degrees; the radius and step drawn last are then unused.
 void DrawVertices(RandomValue& random, const PolygonParams& params, Point centre, std::vector<Point>& vertices) {
@@ -48,12 +32,9 @@ void DrawVertices(RandomValue& random, const PolygonParams& params, Point centre
 void PaintPolygons(PaintContext& context, const PolygonParams& params) {
   std::vector<Point> vertices;
   vertices.reserve(MaxPolygonVertices);
-  const CentreRegion region = PolygonCentreRegion(context.Target, context.Connectable);
+  const PlacementRegion region = ShapePlacementRegion(context.Target, context.Connectable);
   RunShapeGenerator(context, params.Count, [&] {
-    const std::int64_t rx = context.Random.Next() % region.RangeX;
-    const std::int64_t ry = context.Random.Next() % region.RangeY;
-    const Point centre{TruncateToInt32(static_cast<double>(rx) - region.OffsetX),
-                       TruncateToInt32(static_cast<double>(ry) - region.OffsetY)};
+    const Point centre = DrawInPlacementRegion(context.Random, region);
     DrawVertices(context.Random, params, centre, vertices);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);

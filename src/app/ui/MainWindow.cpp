@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/BuildStamp.h"
+#include "app/CommandMessages.h"
 #include "app/DisplayBitmap.h"
 #include "app/MainMenu.h"
 #include "app/ui/ConfigurationCommands.h"
@@ -88,10 +89,13 @@ QAction* MainWindow::CommandAction(int id) const {
 bool MainWindow::RunCommand(int id) { return commands_.Run(id, context_); }
 
 void MainWindow::RebuildDisplay() {
-  state_.DisplayBitmap.reset();
-  if (!state_.CurrentPicture) return;
-  state_.DisplayBitmap = BuildDisplayBitmap(*state_.CurrentPicture, state_.Zoom, state_.Connectable());
+  if (!state_.CurrentPicture) {
+    state_.DisplayBitmap.reset();
+    return;
+  }
+  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable());
   picture_->repaint();
+  if (!built) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
 }
 
 void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }

@@ -37,7 +37,9 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
 }  // namespace
 
 PictureListDialog::PictureListDialog(QWidget* parent, const QString& caption, PictureFiles& files)
-    : RecordDialog(parent, caption), files_(files), working_(SortedPictureList(files)), list_(new QListWidget(this)) {
+    : RecordDialog(parent, caption), files_(files), working_(SortedPictureList(files)),
+      buttons_(Buttons()),
+      list_(new QListWidget(this)) {
   setAcceptDrops(true);
   list_->setObjectName("PictureFiles");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -108,7 +110,7 @@ void PictureListDialog::AddFromFileDialog() {
 
 std::unique_ptr<RecordDialog> TagDialog(QWidget* parent, TagParams& record) {
   auto d = std::make_unique<PictureListDialog>(parent, "Tag", record.PictureFiles);
-  QDialogButtonBox* buttons = d->Buttons();
+  QDialogButtonBox* buttons = d->ButtonBox();
   auto* listRow = new QHBoxLayout;
   listRow->addWidget(d->List());
   listRow->addLayout(d->ListButtons());
@@ -124,7 +126,7 @@ std::unique_ptr<RecordDialog> TagDialog(QWidget* parent, TagParams& record) {
 
 std::unique_ptr<RecordDialog> CircleMixDialog(QWidget* parent, CircleMixParams& record) {
   auto d = std::make_unique<PictureListDialog>(parent, "Circle Mixe", record.PictureFiles);
-  QDialogButtonBox* buttons = d->Buttons();
+  QDialogButtonBox* buttons = d->ButtonBox();
   QLineEdit* count = d->NumberEdit("Count", record.Count);
   auto* mixe = new QGroupBox("Mixe(%)");
   auto* mixeRow = new QHBoxLayout(mixe);

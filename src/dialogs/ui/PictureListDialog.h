@@ -6,6 +6,7 @@
 #include "dialogs/ParameterRecords.h"
 #include "dialogs/ui/RecordDialog.h"
 
+class QDialogButtonBox;
 class QListWidget;
 class QPushButton;
 
@@ -20,7 +21,9 @@ class PictureListDialog : public RecordDialog {
  public:
   PictureListDialog(QWidget* parent, const QString& caption, PictureFiles& files);
 
-  // The list box and its buttons "-", "RAZ" and "Add ...", for the caller's layout.
+  // OK and Cancel (first in the tab order, as in every dialog), the list box and its buttons
+  // "-", "RAZ" and "Add ...", for the caller's layout.
+  QDialogButtonBox* ButtonBox() const { return buttons_; }
   QListWidget* List() const { return list_; }
   QLayout* ListButtons();
 
@@ -39,6 +42,7 @@ class PictureListDialog : public RecordDialog {
 
   PictureFiles& files_;
   PictureFiles working_;
+  QDialogButtonBox* buttons_;
   QListWidget* list_;
 };
 

@@ -248,6 +248,19 @@ TEST(ConfigurationFiles, AMessageNamesThePathThatWasOpened) {
   EXPECT_EQ(result.Message->Caption, "TessmarkPicture");
 }
 
+TEST(ConfigurationFiles, AFileFarTooLargeIsAnInternalErrorAndChangesNothing) {
+  test::TempFolder folder;
+  const std::string path = folder.File("huge.gccfg");
+  ASSERT_TRUE(SaveConfiguration(path, Customised()));
+  std::filesystem::resize_file(path, MaxConfigurationBytes + 1);  // sparse: costs no disk
+  Settings s;
+  const ConfigurationLoad result = LoadConfiguration(path, s);
+  EXPECT_FALSE(result.Loaded);
+  ASSERT_TRUE(result.Message);
+  EXPECT_EQ(result.Message->Text, "Internal error during loading " + path);
+  ExpectSameSettings(s, Settings{});
+}
+
 // Writes beyond the process's file size limit fail as they would on a full disk.
 class FileSizeLimit {
  public:
