@@ -88,9 +88,9 @@ void WriteClipboardDibs(const fs::path& folder) {
   Write(folder, "bits8", test::BmpWriter({.Bits = 8, .Palette = Colors(4)}).Dib(PalettePicture(3, 2, Colors(4))));
 }
 
-std::vector<std::uint16_t> Samples(const test::PngSpec& spec) {
-  const std::size_t count = std::size_t(spec.Width) * spec.Height * test::PngChannels(spec.ColorType);
-  const unsigned top = spec.ColorType == PNG_COLOR_TYPE_PALETTE ? unsigned(spec.Palette.size()) : 1u << spec.BitDepth;
+std::vector<std::uint16_t> Samples(const test::PngLayout& layout) {
+  const std::size_t count = std::size_t(layout.Width) * layout.Height * test::PngChannels(layout.ColorType);
+  const unsigned top = layout.ColorType == PNG_COLOR_TYPE_PALETTE ? unsigned(layout.Palette.size()) : 1u << layout.BitDepth;
   std::vector<std::uint16_t> samples(count);
   for (std::size_t i = 0; i < count; ++i) samples[i] = static_cast<std::uint16_t>((i * 2654435761u) % top);
   return samples;
@@ -99,7 +99,7 @@ std::vector<std::uint16_t> Samples(const test::PngSpec& spec) {
 void WritePngFiles(const fs::path& folder) {
   Write(folder, "encoded", *EncodePngFile(test::PatternPicture(6, 4)));
   const std::vector<png_color> palette{{0, 0, 0}, {255, 0, 0}, {0, 200, 30}, {9, 9, 250}};
-  const std::vector<std::pair<const char*, test::PngSpec>> specs{
+  const std::vector<std::pair<const char*, test::PngLayout>> layouts{
       {"grey1", {.Width = 9, .Height = 3, .ColorType = PNG_COLOR_TYPE_GRAY, .BitDepth = 1}},
       {"grey_alpha16", {.Width = 3, .Height = 3, .ColorType = PNG_COLOR_TYPE_GRAY_ALPHA, .BitDepth = 16}},
       {"palette2_trns", {.Width = 5, .Height = 2, .ColorType = PNG_COLOR_TYPE_PALETTE, .BitDepth = 2,
@@ -108,7 +108,7 @@ void WritePngFiles(const fs::path& folder) {
       {"rgba8", {.Width = 4, .Height = 4, .ColorType = PNG_COLOR_TYPE_RGBA}},
       {"rgb8_trns", {.Width = 3, .Height = 2, .Transparent = png_color_16{0, 10, 20, 30, 0}}},
   };
-  for (const auto& [name, spec] : specs) Write(folder, name, test::EncodeTestPng(spec, Samples(spec)));
+  for (const auto& [name, layout] : layouts) Write(folder, name, test::EncodeTestPng(layout, Samples(layout)));
 }
 
 void WriteJpegFiles(const fs::path& folder) {

@@ -8,7 +8,7 @@ namespace tessmark {
 namespace {
 
 using test::EncodeTestPng;
-using test::PngSpec;
+using test::PngLayout;
 
 struct Decoded {
   bool Ok = false;

@@ -11,7 +11,7 @@ namespace tessmark::test {
 
 // Writes PNG files of every colour type, depth and interlacing with libpng directly, independently
 // of the decoder under test.
-struct PngSpec {
+struct PngLayout {
   int Width = 1;
   int Height = 1;
   int ColorType = PNG_COLOR_TYPE_RGB;
@@ -33,22 +33,22 @@ inline int PngChannels(int colorType) {
 }
 
 // samples: channel values (or palette indices) of each pixel, rows from the top.
-inline std::vector<std::uint8_t> EncodeTestPng(const PngSpec& spec, const std::vector<std::uint16_t>& samples) {
-  const int channels = PngChannels(spec.ColorType);
-  const std::size_t stride = (std::size_t(spec.Width) * channels * spec.BitDepth + 7) / 8;
-  std::vector<std::vector<png_byte>> rows(spec.Height, std::vector<png_byte>(stride, 0));
-  for (int y = 0; y < spec.Height; ++y)
-    for (int i = 0; i < spec.Width * channels; ++i) {
-      const std::uint16_t v = samples.at(std::size_t(y) * spec.Width * channels + i);
+inline std::vector<std::uint8_t> EncodeTestPng(const PngLayout& layout, const std::vector<std::uint16_t>& samples) {
+  const int channels = PngChannels(layout.ColorType);
+  const std::size_t stride = (std::size_t(layout.Width) * channels * layout.BitDepth + 7) / 8;
+  std::vector<std::vector<png_byte>> rows(layout.Height, std::vector<png_byte>(stride, 0));
+  for (int y = 0; y < layout.Height; ++y)
+    for (int i = 0; i < layout.Width * channels; ++i) {
+      const std::uint16_t v = samples.at(std::size_t(y) * layout.Width * channels + i);
       png_byte* row = rows[y].data();
-      if (spec.BitDepth == 16) {
+      if (layout.BitDepth == 16) {
         row[i * 2] = static_cast<png_byte>(v >> 8);
         row[i * 2 + 1] = static_cast<png_byte>(v);
-      } else if (spec.BitDepth == 8) {
+      } else if (layout.BitDepth == 8) {
         row[i] = static_cast<png_byte>(v);
       } else {
-        const int perByte = 8 / spec.BitDepth;
-        row[i / perByte] |= static_cast<png_byte>(v << (8 - spec.BitDepth * (i % perByte + 1)));
+        const int perByte = 8 / layout.BitDepth;
+        row[i / perByte] |= static_cast<png_byte>(v << (8 - layout.BitDepth * (i % perByte + 1)));
       }
     }
   std::vector<std::uint8_t> out;
@@ -62,13 +62,13 @@ inline std::vector<std::uint8_t> EncodeTestPng(const PngSpec& spec, const std::v
         o->insert(o->end(), data, data + n);
       },
       nullptr);
-  png_set_IHDR(png, info, spec.Width, spec.Height, spec.BitDepth, spec.ColorType,
-               spec.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+  png_set_IHDR(png, info, layout.Width, layout.Height, layout.BitDepth, layout.ColorType,
+               layout.Interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.Palette.empty()) png_set_PLTE(png, info, spec.Palette.data(), static_cast<int>(spec.Palette.size()));
-  if (!spec.PaletteAlpha.empty())
-    png_set_tRNS(png, info, spec.PaletteAlpha.data(), static_cast<int>(spec.PaletteAlpha.size()), nullptr);
-  if (spec.Transparent) png_set_tRNS(png, info, nullptr, 0, &*spec.Transparent);
+  if (!layout.Palette.empty()) png_set_PLTE(png, info, layout.Palette.data(), static_cast<int>(layout.Palette.size()));
+  if (!layout.PaletteAlpha.empty())
+    png_set_tRNS(png, info, layout.PaletteAlpha.data(), static_cast<int>(layout.PaletteAlpha.size()), nullptr);
+  if (layout.Transparent) png_set_tRNS(png, info, nullptr, 0, &*layout.Transparent);
   png_write_info(png, info);
   std::vector<png_bytep> pointers;
   for (auto& r : rows) pointers.push_back(r.data());
