@@ -8,6 +8,7 @@
 
 #include "app/CommandIds.h"
 #include "app/MainMenu.h"
+#include "app/ui/CommandTable.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {
@@ -24,6 +25,12 @@ TEST_F(MainWindowTest, EveryMenuCommandHasAnActionCarryingItsId) {
     ASSERT_NE(action, nullptr) << id;
     EXPECT_EQ(action->data().toInt(), id);
   }
+}
+
+TEST(CommandTable, EveryMenuCommandHasAHandler) {
+  CommandTable table;
+  RegisterAllCommands(table);
+  for (int id : MenuCommandIds()) EXPECT_TRUE(table.Contains(id)) << id;
 }
 
 TEST_F(MainWindowTest, TitleCarriesVersionAndBuildStamp) {
