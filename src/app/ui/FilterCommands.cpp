@@ -8,8 +8,9 @@ namespace tessmark {
 
 void RegisterFilterCommands(CommandTable& table) {
   const PaintOperation noise{ParameterDialog::Noise, false, [](CommandContext& c, PaintContext& paint) {
-                               NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed());
-                               return GeneratorOutcome();
+                               const bool changed =
+                                   NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed());
+                               return GeneratorOutcome{std::nullopt, changed};
                              }};
   table.Add(command_id::Noise, [noise](CommandContext& c) { PaintCommand(c, noise); });
 }

@@ -30,8 +30,8 @@ void RunGenerator(CommandContext& c, const Generator& generate) {
   PaintContext paint = MakePaintContext(c);
   GeneratorOutcome outcome;
   c.Desktop.RunBusy([&] { outcome = generate(c, paint); });
-  if (outcome) c.Desktop.ShowMessage(*outcome, MessageButtons::Ok);
-  c.RebuildDisplay();
+  if (outcome.Message) c.Desktop.ShowMessage(*outcome.Message, MessageButtons::Ok);
+  if (outcome.RebuildsDisplay) c.RebuildDisplay();
 }
 
 void PaintCommand(CommandContext& c, const PaintOperation& operation) {

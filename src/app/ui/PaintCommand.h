@@ -8,8 +8,12 @@
 
 namespace tessmark {
 
-// What a generator has to tell the user once it has stopped (a picture file it could not load).
-using GeneratorOutcome = std::optional<UserMessage>;
+// What a generator leaves for its command: what to tell the user once it has stopped (a picture
+// file it could not load), and whether the display needs rebuilding.
+struct GeneratorOutcome {
+  std::optional<UserMessage> Message;
+  bool RebuildsDisplay = true;
+};
 using Generator = std::function<GeneratorOutcome(CommandContext&, PaintContext&)>;
 
 // One paint or filter command: its dialog, whether the Escape reminder comes first, and the
@@ -28,7 +32,7 @@ void PaintCommand(CommandContext& context, const PaintOperation& operation);
 PaintContext MakePaintContext(CommandContext& context);
 
 // Runs the generator with a wait cursor and Escape watched, then tells what it has to tell (input
-// is back by then) and shows the picture.
+// is back by then) and shows the picture, unless the generator left it untouched.
 void RunGenerator(CommandContext& context, const Generator& generate);
 
 // "Information !" unless switched off in the settings store ("dontshowinformation1" = 1); the

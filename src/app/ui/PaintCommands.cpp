@@ -30,8 +30,8 @@ PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*g
 
 // A generator over picture files: a file that failed to load painted nothing and has its say.
 GeneratorOutcome LoadOutcome(const std::optional<SourceLoadFailure>& failure) {
-  if (!failure) return std::nullopt;
-  return failure->Message;
+  if (!failure) return {};
+  return {failure->Message, true};
 }
 
 GeneratorOutcome Tags(CommandContext& c, PaintContext& paint) {

@@ -77,6 +77,18 @@ TEST_F(Fixture, NoiseRunsWithoutTheReminderAndRepeatsForAFixedGerme) {
   EXPECT_EQ(std::vector<std::uint8_t>(state.CurrentPicture->Pixels(), state.CurrentPicture->Pixels() + state.CurrentPicture->ByteCount()), first);
 }
 
+TEST_F(Fixture, NoiseOfPercentZeroLeavesPictureAndDisplayAlone) {
+  MakePicture(16, 16);
+  desktop.ScriptDialog([](Settings& s) {
+    s.Noise.Percent = 0;
+    return true;
+  });
+  Run(id::Noise);
+  EXPECT_EQ(desktop.Events, (Events{"dialog", "busy"}));
+  EXPECT_EQ(view.Rebuilds, 0);
+  EXPECT_TRUE(state.UndoPicture);
+}
+
 TEST_F(Fixture, EachShapeCommandPaintsItsRecordAndUndoRestores) {
   for (int command : {id::Circle, id::Rectangle, id::Polygon, id::Vector}) {
     MakePicture(64, 64);

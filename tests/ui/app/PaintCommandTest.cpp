@@ -118,7 +118,7 @@ TEST_F(PaintCommandTest, WhatTheGeneratorHasToTellComesOnceInputIsBackThenThePic
   MakePicture(16, 16);
   desktop.ScriptOk();
   const UserMessage failure{"File not found /x.png", "accessfile", MessageIcon::Stop};
-  PaintCommand(context, {ParameterDialog::Tag, false, [&](CommandContext&, PaintContext&) { return GeneratorOutcome(failure); }});
+  PaintCommand(context, {ParameterDialog::Tag, false, [&](CommandContext&, PaintContext&) { return GeneratorOutcome{failure, true}; }});
   EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "message:File not found /x.png", "rebuild"}));
   EXPECT_EQ(desktop.Messages.at(0), failure);
   EXPECT_EQ(desktop.MessagesWhileBusy, 0);
