@@ -28,8 +28,13 @@ class Bitmap32 {
   std::unique_ptr<std::uint8_t, FreeBytes> bytes_;
 };
 
-// A bitmap whose bytes the caller fills, or nothing for a size that is not positive, too large for
-// 32-bit sizes, or beyond the memory there is.
+// Whether a bitmap of that size can exist at all: positive, and its byte count within 32 bits.
+constexpr bool Bitmap32SizeFits(std::int32_t width, std::int32_t height) {
+  return width > 0 && height > 0 && std::uint64_t(width) * std::uint64_t(height) * 4 <= 0xFFFFFFFFull;
+}
+
+// A bitmap whose bytes the caller fills, or nothing for a size that does not fit or is beyond the
+// memory there is.
 std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
 
 }  // namespace tessmark

@@ -19,11 +19,13 @@ std::optional<std::vector<std::uint8_t>> BuildClipboardDib(const Bitmap32& bitma
 
 ClipboardPicture ParseClipboardDib(std::span<const std::uint8_t> block) {
   const std::optional<std::uint16_t> bits = DibBitCount(block);
-  if (!bits) return {ClipboardDibStatus::Malformed, std::nullopt};
-  if (*bits != 24 && *bits != 32) return {ClipboardDibStatus::UnsupportedBitCount, std::nullopt};
+  if (!bits) return {};
+  if (*bits != 24 && *bits != 32) return {ClipboardDibStatus::UnsupportedBitCount, {}, std::nullopt};
+  const PictureSize size = *DibStatedSize(block);
+  if (size.Width <= 0 || size.Height <= 0) return {ClipboardDibStatus::NoPixels, size, std::nullopt};
   std::optional<Picture> image = DecodeDib(block);
-  if (!image) return {ClipboardDibStatus::Malformed, std::nullopt};
-  return {ClipboardDibStatus::Ok, std::move(image)};
+  if (!image) return {};
+  return {ClipboardDibStatus::Ok, size, std::move(image)};
 }
 
 }  // namespace tessmark

@@ -16,12 +16,14 @@ std::optional<std::vector<std::uint8_t>> BuildClipboardDib(const Bitmap32& bitma
 
 enum class ClipboardDibStatus {
   Ok,
+  NoPixels,             // a width of 0 or less, or a height of 0: a size the size check refuses
   UnsupportedBitCount,  // a readable header of neither 24 nor 32 bits per pixel
   Malformed,            // a header or rows that do not fit the block, or a layout not understood
 };
 
 struct ClipboardPicture {
   ClipboardDibStatus Status = ClipboardDibStatus::Malformed;
+  PictureSize Size;              // width and |height| as the header states them, when Ok or NoPixels
   std::optional<Picture> Image;  // upright, present exactly when Status is Ok
 };
 

@@ -6,7 +6,8 @@ namespace tessmark {
 
 std::optional<Bitmap32> BuildPartExportBitmap(const Picture& picture, bool connectable) {
   const std::int32_t bx = picture.Width / 8, by = picture.Height / 8;
-  std::optional<Bitmap32> bitmap = AllocateBitmap32(picture.Width + 2 * bx, picture.Height + 2 * by);
+  const PictureSize size = PartExportSize(picture);
+  std::optional<Bitmap32> bitmap = AllocateBitmap32(size.Width, size.Height);
   if (!bitmap) return std::nullopt;
   Color c{255, 255, 255};
   for (std::int32_t j = 0; j < bitmap->Height; ++j) {
@@ -22,6 +23,10 @@ std::optional<Bitmap32> BuildPartExportBitmap(const Picture& picture, bool conne
     }
   }
   return bitmap;
+}
+
+PictureSize PartExportSize(const Picture& picture) {
+  return {picture.Width + 2 * (picture.Width / 8), picture.Height + 2 * (picture.Height / 8)};
 }
 
 PictureSize PartImportCheckedSize(std::int32_t width, std::int32_t height) {

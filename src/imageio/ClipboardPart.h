@@ -13,11 +13,8 @@ namespace tessmark {
 // repeats the pixel before it in row order (white before the first).
 std::optional<Bitmap32> BuildPartExportBitmap(const Picture& picture, bool connectable);
 
-struct PictureSize {
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  friend bool operator==(const PictureSize&, const PictureSize&) = default;
-};
+// The size of that bitmap.
+PictureSize PartExportSize(const Picture& picture);
 
 // The size a part import is checked against: the clipboard size divided by 1.25, truncated.
 PictureSize PartImportCheckedSize(std::int32_t width, std::int32_t height);

@@ -1,5 +1,8 @@
 #include "imageio/DibHeader.h"
 
+#include <climits>
+#include <cstdlib>
+
 #include "imageio/ByteOrder.h"
 #include "imageio/RgbImage.h"
 
@@ -63,6 +66,13 @@ std::optional<std::uint16_t> DibBitCount(std::span<const std::uint8_t> dib) {
   const std::size_t at = GetLe32(dib, 0) == CoreHeaderSize ? 10 : 14;
   if (at + 2 > dib.size()) return std::nullopt;
   return GetLe16(dib, at);
+}
+
+std::optional<PictureSize> DibStatedSize(std::span<const std::uint8_t> dib) {
+  if (!DibBitCount(dib)) return std::nullopt;
+  if (GetLe32(dib, 0) == CoreHeaderSize) return PictureSize{GetLe16(dib, 4), GetLe16(dib, 6)};
+  const auto height = static_cast<std::int32_t>(GetLe32(dib, 8));
+  return PictureSize{static_cast<std::int32_t>(GetLe32(dib, 4)), height == INT32_MIN ? INT32_MAX : std::abs(height)};
 }
 
 std::optional<DibHeader> ReadDibHeader(std::span<const std::uint8_t> dib) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <span>
 
+#include "picture/Picture.h"
+
 namespace tessmark {
 
 enum DibCompression : std::uint32_t { DibRgb = 0, DibRle8 = 1, DibRle4 = 2, DibBitfields = 3, DibAlphaBitfields = 6 };
@@ -29,6 +31,10 @@ struct DibHeader {
 // The bit count a header declares, read before anything else is checked; nothing when even that
 // field lies outside the block.
 std::optional<std::uint16_t> DibBitCount(std::span<const std::uint8_t> dib);
+
+// The width and height a header states, the height's sign dropped (INT32_MIN counted as INT32_MAX),
+// read as early and unchecked as DibBitCount: the fields lie before the bit count.
+std::optional<PictureSize> DibStatedSize(std::span<const std::uint8_t> dib);
 
 std::optional<DibHeader> ReadDibHeader(std::span<const std::uint8_t> dib);
 

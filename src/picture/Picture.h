@@ -36,6 +36,12 @@ class Picture {
   std::unique_ptr<std::uint8_t[]> pixels_;
 };
 
+struct PictureSize {
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
 // The largest pixel block a picture may have: its byte count must fit in 32 bits.
 inline constexpr std::uint64_t MaxPictureBytes = 0xFFFFFFFFull;
 

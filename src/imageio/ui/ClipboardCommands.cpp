@@ -11,32 +11,43 @@
 namespace tessmark {
 namespace {
 
-void PutOnClipboard(CommandContext& c, const std::optional<Bitmap32>& bitmap) {
-  if (!bitmap || !PutClipboardBitmap(*bitmap)) c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
+// The bitmap of that size, when it could not be built or handed over: beyond 32-bit sizes it
+// cannot exist at all, otherwise memory ran out.
+void PutOnClipboard(CommandContext& c, const std::optional<Bitmap32>& bitmap, PictureSize size) {
+  if (bitmap && PutClipboardBitmap(*bitmap)) return;
+  const char* why = Bitmap32SizeFits(size.Width, size.Height) ? "there is not enough memory"
+                                                               : "it is larger than a clipboard bitmap can be (4 GiB)";
+  c.Desktop.ShowMessage(MainMessage(std::string("The picture could not be put on the clipboard: ") + why + "."),
+                        MessageButtons::Ok);
 }
 
 void ExportClipboardPicture(CommandContext& c) {
   if (!CheckPictureToExport(c)) return;
-  PutOnClipboard(c, BuildDisplayBitmap(*c.State.CurrentPicture, c.State.Zoom, c.State.Connectable()));
+  const Picture& picture = *c.State.CurrentPicture;
+  PutOnClipboard(c, BuildDisplayBitmap(picture, c.State.Zoom, c.State.Connectable()),
+                 {DisplayWidth(picture.Width), picture.Height});
 }
 
 void ExportPart(CommandContext& c) {
-  PutOnClipboard(c, BuildPartExportBitmap(*c.State.CurrentPicture, c.State.Connectable()));
+  const Picture& picture = *c.State.CurrentPicture;
+  PutOnClipboard(c, BuildPartExportBitmap(picture, c.State.Connectable()), PartExportSize(picture));
 }
 
 void ExportClipboardPart(CommandContext& c) {
   if (CheckPictureToExport(c)) ExportPart(c);
 }
 
-// The clipboard's picture once its bit count is accepted; nothing, after telling the user what
-// there is to tell, otherwise.
-std::optional<Picture> ReadClipboardPicture(CommandContext& c) {
+// The clipboard's picture once its bit count is accepted (without pixels when its stated size has
+// none, which the size check then refuses); nothing, after telling the user what there is to tell,
+// otherwise.
+std::optional<ClipboardPicture> ReadClipboardPicture(CommandContext& c) {
   ClipboardDibRead read = GetClipboardDib(c.State.ProgramDirectory);
   if (read.Message) c.Desktop.ShowMessage(*read.Message, MessageButtons::Ok);
   if (!read.Dib) return std::nullopt;
   ClipboardPicture parsed = ParseClipboardDib(*read.Dib);
   switch (parsed.Status) {
-    case ClipboardDibStatus::Ok: return std::move(parsed.Image);
+    case ClipboardDibStatus::Ok:
+    case ClipboardDibStatus::NoPixels: return parsed;
     case ClipboardDibStatus::UnsupportedBitCount:
       c.Desktop.ShowMessage(MainMessage("The clipboard should be have format 24 or 32 bpp"), MessageButtons::Ok);
       break;
@@ -55,18 +66,18 @@ void ResetView(CommandContext& c) {
 }
 
 void ImportClipboardPicture(CommandContext& c) {
-  std::optional<Picture> image = ReadClipboardPicture(c);
-  if (image && c.CheckPictureSize(image->Width, image->Height)) {
-    c.State.CurrentPicture = std::move(image);
+  std::optional<ClipboardPicture> read = ReadClipboardPicture(c);
+  if (read && c.CheckPictureSize(read->Size.Width, read->Size.Height)) {
+    c.State.CurrentPicture = std::move(read->Image);
     ResetView(c);
   }
   c.RebuildDisplay();
 }
 
-void ImportPicturePart(CommandContext& c, const Picture& image) {
-  const PictureSize checked = PartImportCheckedSize(image.Width, image.Height);
+void ImportPicturePart(CommandContext& c, const ClipboardPicture& read) {
+  const PictureSize checked = PartImportCheckedSize(read.Size.Width, read.Size.Height);
   if (!c.CheckPictureSize(checked.Width, checked.Height)) return;
-  std::optional<Picture> part = CropPartImport(image);
+  std::optional<Picture> part = CropPartImport(*read.Image);
   if (!part) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
@@ -75,8 +86,8 @@ void ImportPicturePart(CommandContext& c, const Picture& image) {
 }
 
 void ImportClipboardPart(CommandContext& c) {
-  if (const std::optional<Picture> image = ReadClipboardPicture(c)) {
-    ImportPicturePart(c, *image);
+  if (const std::optional<ClipboardPicture> read = ReadClipboardPicture(c)) {
+    ImportPicturePart(c, *read);
     ResetView(c);
   }
   c.RebuildDisplay();

@@ -107,6 +107,16 @@ TEST_F(ClipboardCommands, ExportRefusesAMissingOrTooSmallPicture) {
   EXPECT_FALSE(Offered().hasImage());
 }
 
+TEST_F(ClipboardCommands, AnExportThatCannotReachTheClipboardSaysWhy) {
+  Use(*AllocatePicture(40000, 30000));  // pixels never touched take no memory; its bitmaps pass 4 GiB
+  Run(id::ExportClipboard);
+  Run(id::PartExport);
+  const UserMessage tooLarge =
+      MainMessage("The picture could not be put on the clipboard: it is larger than a clipboard bitmap can be (4 GiB).");
+  ExpectMessages({tooLarge, tooLarge});
+  EXPECT_FALSE(Offered().hasImage());
+}
+
 TEST_F(ClipboardCommands, PartExportAddsAnEighthOnEverySideWrappingRoundWhenConnectable) {
   Use(PatternPicture(16, 8));
   Run(id::PartExport);
@@ -180,6 +190,19 @@ TEST_F(ClipboardCommands, ImportRefusesATooSmallPicture) {
   ExpectMessages({PictureTooSmallMessage()});
   EXPECT_EQ(Current().Width, 6);
   EXPECT_EQ(state.Zoom, 2);
+}
+
+TEST_F(ClipboardCommands, ABitmapOfNoWidthOrNoHeightFailsTheSizeCheck) {
+  Use(PatternPicture(6, 6));
+  for (const auto& [at, value] : {std::pair{18, 0u}, {18, 0xFFFFFFF8u}, {22, 0u}}) {  // biWidth 0, -8; biHeight 0
+    std::vector<std::uint8_t> file = test::BmpWriter({}).File(PatternPicture(8, 8));
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    OfferBmp(file);
+    Run(id::ImportClipboard);
+    Run(id::PartImport);
+  }
+  ExpectMessages(std::vector<UserMessage>(6, PictureTooSmallMessage()));
+  EXPECT_EQ(Current().Width, 6);
 }
 
 TEST_F(ClipboardCommands, PartImportChecksTheSizeOfThePartButResetsTheViewAnyway) {
