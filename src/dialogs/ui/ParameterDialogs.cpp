@@ -77,19 +77,25 @@ std::unique_ptr<RecordDialog> VectorDialog(QWidget* parent, VectorParams& r) {
   QDialogButtonBox* buttons = d->Buttons();
   QGridLayout* length = nullptr;
   QGroupBox* lengthGroup = Group("Length", length);
-  Row(length, 0, 0, "Min :", d->NumberEdit("LengthMin", r.LengthMin));
-  Row(length, 1, 0, "Max : ", d->NumberEdit("LengthMax", r.LengthMax));
+  QLineEdit* lengthMin = d->NumberEdit("LengthMin", r.LengthMin);
+  QLineEdit* lengthMax = d->NumberEdit("LengthMax", r.LengthMax);
+  Row(length, 0, 0, "Min :", lengthMin);
+  Row(length, 1, 0, "Max : ", lengthMax);
   QLineEdit* count = d->NumberEdit("Count", r.Count);
   QGridLayout* weight = nullptr;
   QGroupBox* weightGroup = Group("Weight", weight);
-  Row(weight, 0, 0, "Min :", d->NumberEdit("WeightMin", r.WeightMin));
-  Row(weight, 1, 0, "Max : ", d->NumberEdit("WeightMax", r.WeightMax));
+  QLineEdit* weightMin = d->NumberEdit("WeightMin", r.WeightMin);
+  QLineEdit* weightMax = d->NumberEdit("WeightMax", r.WeightMax);
+  Row(weight, 0, 0, "Min :", weightMin);
+  Row(weight, 1, 0, "Max : ", weightMax);
+  QCheckBox* fill = d->Switch("Fill", "Fill", r.Fill);
   auto* grid = new QGridLayout;
   grid->addWidget(lengthGroup, 0, 0, 1, 2);
   grid->addWidget(weightGroup, 1, 0, 1, 2);
   Row(grid, 2, 0, "Count :", count);
-  grid->addWidget(d->Switch("Fill", "Fill", r.Fill), 3, 0, 1, 2);
+  grid->addWidget(fill, 3, 0, 1, 2);
   Frame(*d, grid)->addWidget(buttons);
+  d->TabOrder({lengthMin, lengthMax, count, weightMin, weightMax, fill});
   return d;
 }
 

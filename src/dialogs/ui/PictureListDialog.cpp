@@ -34,6 +34,9 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& caption
   return button;
 }
 
+// One of the list's buttons, for the tab order.
+QWidget* ListButton(const PictureListDialog& dialog, const char* name) { return dialog.findChild<QPushButton*>(name); }
+
 }  // namespace
 
 PictureListDialog::PictureListDialog(QWidget* parent, const QString& caption, PictureFiles& files)
@@ -114,13 +117,15 @@ std::unique_ptr<RecordDialog> TagDialog(QWidget* parent, TagParams& record) {
   auto* listRow = new QHBoxLayout;
   listRow->addWidget(d->List());
   listRow->addLayout(d->ListButtons());
+  QLineEdit* countEdit = d->NumberEdit("Count", record.Count);
   auto* count = new QHBoxLayout;
   count->addWidget(new QLabel("Count : "));
-  count->addWidget(d->NumberEdit("Count", record.Count));
+  count->addWidget(countEdit);
   auto* frame = new QVBoxLayout(d.get());
   frame->addLayout(listRow);
   frame->addLayout(count);
   frame->addWidget(buttons);
+  d->TabOrder({d->List(), ListButton(*d, "Remove"), countEdit, ListButton(*d, "Clear"), ListButton(*d, "Add")});
   return d;
 }
 
@@ -128,18 +133,20 @@ std::unique_ptr<RecordDialog> CircleMixDialog(QWidget* parent, CircleMixParams& 
   auto d = std::make_unique<PictureListDialog>(parent, "Circle Mixe", record.PictureFiles);
   QDialogButtonBox* buttons = d->ButtonBox();
   QLineEdit* count = d->NumberEdit("Count", record.Count);
+  QLineEdit* ranges[] = {d->NumberEdit("MixeMin", record.MixeMin), d->NumberEdit("MixeMax", record.MixeMax),
+                         d->NumberEdit("RadiusMin", record.RadiusMin), d->NumberEdit("RadiusMax", record.RadiusMax)};
   auto* mixe = new QGroupBox("Mixe(%)");
   auto* mixeRow = new QHBoxLayout(mixe);
   mixeRow->addWidget(new QLabel("Min : "));
-  mixeRow->addWidget(d->NumberEdit("MixeMin", record.MixeMin));
+  mixeRow->addWidget(ranges[0]);
   mixeRow->addWidget(new QLabel("Max  :"));
-  mixeRow->addWidget(d->NumberEdit("MixeMax", record.MixeMax));
+  mixeRow->addWidget(ranges[1]);
   auto* radius = new QGroupBox("Radius");
   auto* radiusRow = new QHBoxLayout(radius);
   radiusRow->addWidget(new QLabel("Min : "));
-  radiusRow->addWidget(d->NumberEdit("RadiusMin", record.RadiusMin));
+  radiusRow->addWidget(ranges[2]);
   radiusRow->addWidget(new QLabel("Max  :"));
-  radiusRow->addWidget(d->NumberEdit("RadiusMax", record.RadiusMax));
+  radiusRow->addWidget(ranges[3]);
   auto* groups = new QHBoxLayout;
   groups->addWidget(mixe);
   groups->addWidget(radius);
@@ -154,6 +161,8 @@ std::unique_ptr<RecordDialog> CircleMixDialog(QWidget* parent, CircleMixParams& 
   frame->addLayout(countRow);
   frame->addLayout(listRow);
   frame->addWidget(buttons);
+  d->TabOrder({count, ranges[0], ranges[1], ranges[2], ranges[3], d->List(), ListButton(*d, "Remove"),
+               ListButton(*d, "Clear"), ListButton(*d, "Add")});
   return d;
 }
 

@@ -19,6 +19,8 @@ QLineEdit* RecordDialog::Edit(const QString& field, const QString& text, bool di
   auto* edit = new QLineEdit(text, this);
   edit->setObjectName(field);
   if (digitsOnly) edit->installEventFilter(new DigitsOnlyFilter(edit));
+  // On a dialog that takes dropped files itself, a drop over an edit is the dialog's too.
+  edit->setAcceptDrops(!acceptDrops());
   return edit;
 }
 
@@ -50,6 +52,14 @@ QDialogButtonBox* RecordDialog::Buttons() {
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   QTimer::singleShot(0, ok, [ok] { ok->setFocus(); });
   return buttons;
+}
+
+void RecordDialog::TabOrder(std::initializer_list<QWidget*> controls) {
+  QWidget* previous = findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel);
+  for (QWidget* control : controls) {
+    setTabOrder(previous, control);
+    previous = control;
+  }
 }
 
 void RecordDialog::StoreAndAccept() {

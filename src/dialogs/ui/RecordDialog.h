@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 #include "dialogs/DialogNumber.h"
@@ -29,6 +30,8 @@ class RecordDialog : public QDialog {
   QCheckBox* Switch(const QString& field, const QString& caption, std::uint8_t& value);
   // OK and Cancel, right-aligned as in every template; OK is the default button and has the focus.
   QDialogButtonBox* Buttons();
+  // The template's tab order, once the controls are laid out: OK, Cancel, then these in turn.
+  void TabOrder(std::initializer_list<QWidget*> controls);
 
  protected:
   // What OK does: store everything and close. A subclass may check first and refuse.

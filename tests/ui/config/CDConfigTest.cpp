@@ -1,6 +1,8 @@
 #include "app/config/ui/CDConfig.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -84,6 +86,17 @@ TEST(CDConfig, TheEditsTakeDigitsOnly) {
   from->clear();
   QTest::keyClicks(from, "-4a2");
   EXPECT_EQ(from->text(), "42");
+}
+
+TEST(CDConfig, PastedTextGoesThroughTheNumberRule) {
+  ConfigSettings record;
+  ConfigDialog config(record);
+  QLineEdit* to = config.Child<QLineEdit>("to");
+  QApplication::clipboard()->setText("  12abc");
+  to->selectAll();
+  to->paste();
+  config.dialog.accept();
+  EXPECT_EQ(record.To, 12);
 }
 
 TEST(CDConfig, OkStoresConnectableAndTheChosenColour) {

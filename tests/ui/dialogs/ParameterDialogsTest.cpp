@@ -1,6 +1,8 @@
 #include "dialogs/ui/ParameterDialogs.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <gtest/gtest.h>
@@ -177,6 +179,32 @@ TEST_F(DialogTest, NewPictureKeepsConnectableThroughItsHiddenBox) {
 TEST_F(DialogTest, OkIsTheDefaultButton) {
   Open(ParameterDialog::Noise);
   EXPECT_TRUE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isDefault());
+}
+
+// Tab visits the controls in template order, added ones ("Add ...") last.
+TEST_F(DialogTest, TabFollowsTheTemplateOrder) {
+  const std::pair<ParameterDialog, QStringList> dialogs[] = {
+      {ParameterDialog::Circle, {"Raymin", "Raymax", "Count"}},
+      {ParameterDialog::Rectangle, {"XMin", "YMin", "XMax", "YMax", "Count"}},
+      {ParameterDialog::Polygon, {"RayMin", "RayMax", "AngMin", "AngMax", "Count", "Fill"}},
+      {ParameterDialog::Vector, {"LengthMin", "LengthMax", "Count", "WeightMin", "WeightMax", "Fill"}},
+      {ParameterDialog::MixRange, {"From", "To"}},
+      {ParameterDialog::Noise, {"Monochromatique", "Percent", "Germe"}},
+      {ParameterDialog::NewPicture, {"X", "Y"}},
+      {ParameterDialog::Tag, {"PictureFiles", "Remove", "Count", "Clear", "Add"}},
+      {ParameterDialog::CircleMix,
+       {"Count", "MixeMin", "MixeMax", "RadiusMin", "RadiusMax", "PictureFiles", "Remove", "Clear", "Add"}},
+  };
+  for (const auto& [which, controls] : dialogs) {
+    Open(which);
+    QStringList visited;
+    for (QWidget* w = dialog->nextInFocusChain(); w != dialog.get(); w = w->nextInFocusChain()) {
+      if (!(w->focusPolicy() & Qt::TabFocus) || w->isHidden()) continue;
+      const auto* button = qobject_cast<QAbstractButton*>(w);
+      visited << (w->objectName().isEmpty() && button ? button->text().remove('&') : w->objectName());
+    }
+    EXPECT_EQ(visited, QStringList({"OK", "Cancel"}) + controls) << dialog->windowTitle().toStdString();
+  }
 }
 
 }  // namespace

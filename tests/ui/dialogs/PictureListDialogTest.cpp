@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QUrl>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include "dialogs/ui/ParameterDialogs.h"
@@ -36,13 +37,15 @@ struct PictureListDialogTest : ::testing::Test {
     data.setUrls(urls);
     DragAndDrop(data);
   }
-  // As a desktop delivers a drop: the drag enters (and must be accepted), then the drop.
-  void DragAndDrop(const QMimeData& data) {
+  // As a desktop delivers a drop at a point of the window: the drag enters the control there, or
+  // the nearest one around it that takes drops (and must be accepted), then the drop.
+  void DragAndDrop(const QMimeData& data, QPoint at = QPoint(5, 5)) {
     dialog->show();
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(dialog.get(), &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(dialog.get(), &drop);
+    QWindow* window = dialog->windowHandle();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &drop);
   }
   void Click(const char* button) { dialog->findChild<QPushButton*>(button)->click(); }
 };
@@ -129,6 +132,21 @@ TEST_F(PictureListDialogTest, CircleMixOkStoresItsFiveNumbers) {
   PressOk(*dialog);
   const CircleMixParams& r = settings.CircleMix;
   EXPECT_EQ((std::vector<int>{r.MixeMin, r.MixeMax, r.RadiusMin, r.RadiusMax, r.Count}), (std::vector<int>{1, 2, 3, 4, 5}));
+}
+
+TEST_F(PictureListDialogTest, FilesDroppedOnAnEditGoToTheList) {
+  for (const char* edit : {"Count", "MixeMin"}) {
+    edit == std::string("Count") ? OpenTag() : OpenCircleMix();
+    dialog->show();  // laid out, so the edit is where the drop lands
+    QLineEdit* field = dialog->findChild<QLineEdit*>(edit);
+    const QString before = field->text();
+    QMimeData data;  // as file managers offer a file: its address and the same as text
+    data.setUrls({QUrl::fromLocalFile("/p/a.png")});
+    data.setText("file:///p/a.png");
+    DragAndDrop(data, field->mapTo(dialog.get(), field->rect().center()));
+    EXPECT_EQ(Shown(), QStringList{"/p/a.png"}) << edit;
+    EXPECT_EQ(field->text(), before) << edit;
+  }
 }
 
 TEST_F(PictureListDialogTest, DropsOfNonFileDataAreIgnored) {

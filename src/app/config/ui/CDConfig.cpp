@@ -7,10 +7,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "dialogs/DialogNumber.h"
+#include "dialogs/ui/DigitsOnlyFilter.h"
 
 namespace tessmark {
 namespace {
@@ -21,7 +21,7 @@ constexpr std::size_t PercentEditChars = 511;
 QLineEdit* DigitsEdit(std::uint8_t value, const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(QString::number(value), parent);
   edit->setObjectName(name);
-  edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit));
+  edit->installEventFilter(new DigitsOnlyFilter(edit));
   return edit;
 }
 
