@@ -14,6 +14,7 @@
 
 #include "cli/OutputFile.h"
 #include "files/FileBytes.h"
+#include "files/HugePages.h"
 #include "imageio/BmpFile.h"
 #include "imageio/JpegEncoder.h"
 #include "imageio/PictureFile.h"
@@ -70,6 +71,23 @@ void CountPixels(benchmark::State& state) {
       benchmark::Counter(double(Side) * Side / 1e6 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
+const std::vector<std::uint8_t>& Bytes(std::int64_t format) {
+  const Files& files = TheFiles();
+  return format == 0 ? files.Bmp : format == 1 ? files.Png : files.Jpeg;
+}
+
+// Decoding alone: the loaded picture from the file's bytes in memory.
+void DecodeBytes(benchmark::State& state) {
+  const std::vector<std::uint8_t>& bytes = Bytes(state.range(0));
+  for (auto _ : state) {
+    PictureRead<LoadedPicture> read = DecodePictureRgba(bytes, Names[state.range(0)], TESSMARK_PLUGIN_DIR);
+    if (!read.Picture) state.SkipWithError("not decoded");
+    benchmark::DoNotOptimize(read.Picture->Pixels.data());
+  }
+  CountPixels(state);
+}
+BENCHMARK(DecodeBytes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 // The loaded picture from a file in the page cache: reading, decoding, 4-byte pixels.
 void LoadFile(benchmark::State& state) {
   const std::string path = TheFiles().Path(Names[state.range(0)]);
@@ -94,17 +112,19 @@ void LoadOverWhite(benchmark::State& state) {
 }
 BENCHMARK(LoadOverWhite)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// The BMP yardstick: the file's bytes copied into a fresh block.
+// The BMP yardstick: the file's bytes copied into a fresh block, of plain pages (0) or of huge
+// pages where the system gives them (1), as the loader asks for.
 void CopyBmpBytes(benchmark::State& state) {
   const std::vector<std::uint8_t>& bytes = TheFiles().Bmp;
   for (auto _ : state) {
     std::unique_ptr<std::uint8_t[]> copy(new std::uint8_t[bytes.size()]);
+    if (state.range(0) == 1) AdviseHugePages(copy.get(), bytes.size());
     std::memcpy(copy.get(), bytes.data(), bytes.size());
     benchmark::DoNotOptimize(copy.get());
   }
   CountPixels(state);
 }
-BENCHMARK(CopyBmpBytes)->Unit(benchmark::kMillisecond);
+BENCHMARK(CopyBmpBytes)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 struct PngMemory {
   const std::uint8_t* Data;

@@ -17,6 +17,8 @@ enum class RowLayout {
 class PictureRows {
  public:
   virtual ~PictureRows() = default;
+  // The layout the destination holds, which a decoder that can choose delivers.
+  virtual RowLayout Preferred() const = 0;
   // Makes room for the picture; false when the memory is not there.
   virtual bool Start(std::int32_t width, std::int32_t height) = 0;
   // Where the decoder may write row y itself, when that is the layout the destination holds.
