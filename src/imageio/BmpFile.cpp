@@ -38,7 +38,7 @@ std::optional<std::vector<std::uint8_t>> EncodeBmpFile(const Picture& picture) {
   return file;
 }
 
-std::optional<BmpLayout> ReadBmpLayout(std::span<const std::uint8_t> file) {
+std::optional<BmpFileLayout> ReadBmpFileLayout(std::span<const std::uint8_t> file) {
   if (file.size() < BmpFileHeaderSize || file[0] != 'B' || file[1] != 'M') return std::nullopt;
   const std::span<const std::uint8_t> dib = file.subspan(BmpFileHeaderSize);
   const std::optional<DibHeader> header = ReadDibHeader(dib);
@@ -47,11 +47,11 @@ std::optional<BmpLayout> ReadBmpLayout(std::span<const std::uint8_t> file) {
   // headers get the offset that follows from the headers.
   const std::uint32_t offset = GetLe32(file, 10);
   const bool usable = offset >= BmpFileHeaderSize + header->TableOffset && offset <= file.size();
-  return BmpLayout{*header, dib, usable ? offset - BmpFileHeaderSize : header->PixelOffset};
+  return BmpFileLayout{*header, dib, usable ? offset - BmpFileHeaderSize : header->PixelOffset};
 }
 
 std::optional<Picture> DecodeBmpFile(std::span<const std::uint8_t> file) {
-  const std::optional<BmpLayout> layout = ReadBmpLayout(file);
+  const std::optional<BmpFileLayout> layout = ReadBmpFileLayout(file);
   if (!layout) return std::nullopt;
   return DecodeDib(layout->Dib, layout->Header, layout->PixelOffset);
 }

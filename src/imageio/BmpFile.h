@@ -23,12 +23,12 @@ bool StreamBmpFile(const Picture& picture, const ByteSink& out);
 
 // A BMP file's checked header, its block after the file header, and where in that block the rows
 // start.
-struct BmpLayout {
+struct BmpFileLayout {
   DibHeader Header;
   std::span<const std::uint8_t> Dib;
   std::size_t PixelOffset = 0;
 };
-std::optional<BmpLayout> ReadBmpLayout(std::span<const std::uint8_t> file);
+std::optional<BmpFileLayout> ReadBmpFileLayout(std::span<const std::uint8_t> file);
 
 // A BMP file of any layout the bitmap codec reads (1 to 32 bits, RLE, bit fields, either row
 // order, core and OS/2 headers), upright. Nothing for anything else.

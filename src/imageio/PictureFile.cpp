@@ -52,7 +52,7 @@ PictureFault Rows(std::int32_t width, std::int32_t height, const std::uint8_t* f
 
 // Uncompressed 24-bit files, the common case, go from the file's bytes straight to the rows.
 PictureFault FromBmp(std::span<const std::uint8_t> file, PictureRows& rows) {
-  const std::optional<BmpLayout> layout = ReadBmpLayout(file);
+  const std::optional<BmpFileLayout> layout = ReadBmpFileLayout(file);
   if (!layout) return PictureFault::Damaged;
   const DibHeader& h = layout->Header;
   if (const std::optional<DibBgrRows> bgr = FindDibBgrRows(layout->Dib, h, layout->PixelOffset))
