@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "files/FileBytes.h"
+#include "imageio/ExportPath.h"
 #include "imageio/JpegEncoder.h"
 
 namespace tessmark {
 
-std::string MakeJpegPath(const std::string& chosenPath) {
-  const std::size_t nameStart = chosenPath.find_last_of('/') + 1;  // npos + 1 is 0
-  const bool hasExtension = chosenPath.find('.', nameStart) != std::string::npos;
-  return hasExtension ? chosenPath : chosenPath + ".jpg";
-}
+std::string MakeJpegPath(const std::string& chosenPath) { return WithDefaultExtension(chosenPath, ".jpg"); }
 
 bool WriteJpegFile(const std::string& path, const Picture& picture) {
   // The picture's rows are already the encoder's input layout (red, green, blue, top row first,

@@ -78,12 +78,24 @@ std::optional<RawPicture> FromJpeg(const std::vector<std::uint8_t>& file) {
   return RawPicture{image.Width, image.Height, std::move(image.Pixels), false, false};
 }
 
-PictureRead<RawPicture> Decode(const std::vector<std::uint8_t>& file, const std::string& path,
-                               const std::string& programDirectory) {
+enum class FileKind { Unknown, Bmp, Png, Jpeg };
+
+FileKind KindOf(const std::string& path, JpegNames jpegNames) {
   const std::string extension = UpperExtension(path);
-  if (extension == ".BMP") return {FromBmp(file), std::nullopt};
-  if (extension == ".PNG") return FromPng(file, path, programDirectory);
-  if (extension == ".JPG") return {FromJpeg(file), std::nullopt};
+  if (extension == ".BMP") return FileKind::Bmp;
+  if (extension == ".PNG") return FileKind::Png;
+  if (extension == ".JPG" || (extension == ".JPEG" && jpegNames == JpegNames::JpgOrJpeg)) return FileKind::Jpeg;
+  return FileKind::Unknown;
+}
+
+PictureRead<RawPicture> Decode(const std::vector<std::uint8_t>& file, const std::string& path,
+                               const std::string& programDirectory, JpegNames jpegNames) {
+  switch (KindOf(path, jpegNames)) {
+    case FileKind::Bmp: return {FromBmp(file), std::nullopt};
+    case FileKind::Png: return FromPng(file, path, programDirectory);
+    case FileKind::Jpeg: return {FromJpeg(file), std::nullopt};
+    case FileKind::Unknown: break;
+  }
   return {};
 }
 
@@ -104,19 +116,25 @@ LoadedPicture ToRgba(const RawPicture& raw) {
 
 }  // namespace
 
-PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory) {
+bool IsPictureFileName(const std::string& path, JpegNames jpegNames) {
+  return KindOf(path, jpegNames) != FileKind::Unknown;
+}
+
+PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory,
+                                        JpegNames jpegNames) {
   const FileBytes file = ReadWholeFile(path, MaxPictureFileBytes);
   if (file.Error != 0)
     return {std::nullopt, UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"}};
   try {
-    return Decode(file.Bytes, path, programDirectory);
+    return Decode(file.Bytes, path, programDirectory, jpegNames);
   } catch (const std::bad_alloc&) {
     return {};
   }
 }
 
-PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory) {
-  PictureRead<RawPicture> raw = ReadPictureFile(path, programDirectory);
+PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory,
+                                           JpegNames jpegNames) {
+  PictureRead<RawPicture> raw = ReadPictureFile(path, programDirectory, jpegNames);
   if (!raw.Picture) return {std::nullopt, std::move(raw.Message)};
   try {
     return {ToRgba(*raw.Picture), std::nullopt};

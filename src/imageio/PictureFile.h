@@ -26,13 +26,22 @@ template <class T> struct PictureRead {
   std::optional<UserMessage> Message;
 };
 
+// The names a JPEG file may have: tag and circle-mix files only ".JPG"; a file opened as the
+// working picture also ".JPEG".
+enum class JpegNames { Jpg, JpgOrJpeg };
+
+// Whether the file's extension names a kind ReadPictureFile decodes.
+bool IsPictureFileName(const std::string& path, JpegNames jpegNames = JpegNames::Jpg);
+
 // Reads a ".BMP", ".PNG" or ".JPG" file (the extension decides, in any letter case). BMP pixels
 // that are pure white get alpha 0, all others 255; PNG files are decoded by the plug-in in
 // programDirectory. Messages: a file that cannot be read ("accessfile"), a missing plug-in, a PNG
 // the plug-in refuses ("readingfile"); other failures have none.
-PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory);
+PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory,
+                                        JpegNames jpegNames = JpegNames::Jpg);
 
 // The same as 4-byte pixels, rows from the top, alpha 255 where the file has none.
-PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory);
+PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory,
+                                           JpegNames jpegNames = JpegNames::Jpg);
 
 }  // namespace tessmark

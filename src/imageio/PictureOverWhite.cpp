@@ -5,7 +5,7 @@
 namespace tessmark {
 
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory) {
-  PictureRead<LoadedPicture> read = LoadPictureRgba(path, programDirectory);
+  PictureRead<LoadedPicture> read = LoadPictureRgba(path, programDirectory, JpegNames::JpgOrJpeg);
   if (!read.Picture) return {std::nullopt, std::move(read.Message), false};
   const LoadedPicture& loaded = *read.Picture;
   std::optional<Picture> picture = AllocatePicture(loaded.Width, loaded.Height);

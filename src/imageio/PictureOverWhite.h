@@ -17,7 +17,7 @@ struct PictureOverWhiteRead {
   bool OutOfMemory = false;
 };
 
-// Reads a .bmp, .png or .jpg file (as ReadPictureFile) and lays it over a white picture of its
+// Reads a .bmp, .png, .jpg or .jpeg file (as ReadPictureFile) and lays it over a white picture of its
 // size, so that its transparent parts show white. The size is not checked against any minimum.
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory);
 
