@@ -3,12 +3,9 @@
 #include <vector>
 
 #include "files/FileBytes.h"
-#include "imageio/ExportPath.h"
 #include "imageio/JpegEncoder.h"
 
 namespace tessmark {
-
-std::string MakeJpegPath(const std::string& chosenPath) { return WithDefaultExtension(chosenPath, ".jpg"); }
 
 bool WriteJpegFile(const std::string& path, const Picture& picture) {
   // The picture's rows are already the encoder's input layout (red, green, blue, top row first,
