@@ -58,18 +58,11 @@ std::optional<ClipboardPicture> ReadClipboardPicture(CommandContext& c) {
   return std::nullopt;
 }
 
-void ResetView(CommandContext& c) {
-  c.State.Zoom = 1;
-  c.State.ScrollX = 0;
-  c.State.ScrollY = 0;
-  c.View.LayoutScrollBars();
-}
-
 void ImportClipboardPicture(CommandContext& c) {
   std::optional<ClipboardPicture> read = ReadClipboardPicture(c);
   if (read && c.CheckPictureSize(read->Size.Width, read->Size.Height)) {
     c.State.CurrentPicture = std::move(read->Image);
-    ResetView(c);
+    c.ResetView();
   }
   c.RebuildDisplay();
 }
@@ -88,7 +81,7 @@ void ImportPicturePart(CommandContext& c, const ClipboardPicture& read) {
 void ImportClipboardPart(CommandContext& c) {
   if (const std::optional<ClipboardPicture> read = ReadClipboardPicture(c)) {
     ImportPicturePart(c, *read);
-    ResetView(c);
+    c.ResetView();
   }
   c.RebuildDisplay();
 }
