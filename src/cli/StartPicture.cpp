@@ -1,5 +1,6 @@
 #include "cli/StartPicture.h"
 
+#include "cli/ReadFailure.h"
 #include "imageio/PictureFile.h"
 
 namespace tessmark::cli {
@@ -27,10 +28,7 @@ void LayOverWhite(const LoadedPicture& loaded, Picture& picture) {
 
 Parsed<Picture> InputPicture(const std::string& path, const std::string& programDirectory) {
   const PictureRead<LoadedPicture> read = LoadPictureRgba(path, programDirectory);
-  if (!read.Picture) {
-    if (read.Message) return Parsed<Picture>::Fail(read.Message->Text);
-    return Parsed<Picture>::Fail(Concat("cannot read ", path, " as a .bmp, .png or .jpg picture"));
-  }
+  if (!read.Picture) return Parsed<Picture>::Fail(CannotRead(path, PictureReason(read.Fault, read.Error)));
   Parsed<Picture> picture = WhitePicture(read.Picture->Width, read.Picture->Height);
   if (picture) LayOverWhite(*read.Picture, *picture.Value);
   return picture;

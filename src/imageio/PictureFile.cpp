@@ -56,7 +56,7 @@ std::optional<RawPicture> FromBmp(const std::vector<std::uint8_t>& file) {
 PictureRead<RawPicture> FromPng(const std::vector<std::uint8_t>& file, const std::string& path,
                                 const std::string& programDirectory) {
   const PngLibrary library = LoadPngLibrary(programDirectory);
-  if (library.LoadPngImage == nullptr) return {std::nullopt, library.Message};
+  if (library.LoadPngImage == nullptr) return {std::nullopt, library.Message, PictureFault::NoPlugin};
   const UserMessage unreadable{"Error reading png-file " + path, "readingfile"};
   std::int32_t width = 0, height = 0;
   unsigned char alpha = 0;
@@ -66,7 +66,7 @@ PictureRead<RawPicture> FromPng(const std::vector<std::uint8_t>& file, const std
   // The plug-in's answer is checked like any other input before its block is read.
   if (!loaded || block.pixels == nullptr || width <= 0 || height <= 0 ||
       std::uint64_t(width) * std::uint64_t(height) > MaxDecodedPixels)
-    return {std::nullopt, unreadable};
+    return {std::nullopt, unreadable, PictureFault::Damaged};
   const std::size_t bytes = std::size_t(width) * std::size_t(height) * (alpha ? 4 : 3);
   return {RawPicture{width, height, std::vector<std::uint8_t>(block.pixels, block.pixels + bytes), alpha != 0, true},
           std::nullopt};
@@ -78,13 +78,19 @@ std::optional<RawPicture> FromJpeg(const std::vector<std::uint8_t>& file) {
   return RawPicture{image.Width, image.Height, std::move(image.Pixels), false, false};
 }
 
+// A decoder's answer: a picture, or a damaged (or unsupported) file.
+PictureRead<RawPicture> Decoded(std::optional<RawPicture> picture) {
+  const PictureFault fault = picture ? PictureFault::None : PictureFault::Damaged;
+  return {std::move(picture), std::nullopt, fault};
+}
+
 PictureRead<RawPicture> Decode(const std::vector<std::uint8_t>& file, const std::string& path,
                                const std::string& programDirectory) {
   const std::string extension = UpperExtension(path);
-  if (extension == ".BMP") return {FromBmp(file), std::nullopt};
+  if (extension == ".BMP") return Decoded(FromBmp(file));
   if (extension == ".PNG") return FromPng(file, path, programDirectory);
-  if (extension == ".JPG") return {FromJpeg(file), std::nullopt};
-  return {};
+  if (extension == ".JPG") return Decoded(FromJpeg(file));
+  return {std::nullopt, std::nullopt, PictureFault::UnknownExtension};
 }
 
 LoadedPicture ToRgba(const RawPicture& raw) {
@@ -107,21 +113,22 @@ LoadedPicture ToRgba(const RawPicture& raw) {
 PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory) {
   const FileBytes file = ReadWholeFile(path, MaxPictureFileBytes);
   if (file.Error != 0)
-    return {std::nullopt, UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"}};
+    return {std::nullopt, UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"},
+            PictureFault::Unreadable, file.Error};
   try {
     return Decode(file.Bytes, path, programDirectory);
   } catch (const std::bad_alloc&) {
-    return {};
+    return {std::nullopt, std::nullopt, PictureFault::NoMemory};
   }
 }
 
 PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory) {
   PictureRead<RawPicture> raw = ReadPictureFile(path, programDirectory);
-  if (!raw.Picture) return {std::nullopt, std::move(raw.Message)};
+  if (!raw.Picture) return {std::nullopt, std::move(raw.Message), raw.Fault, raw.Error};
   try {
     return {ToRgba(*raw.Picture), std::nullopt};
   } catch (const std::bad_alloc&) {
-    return {};
+    return {std::nullopt, std::nullopt, PictureFault::NoMemory};
   }
 }
 

@@ -20,10 +20,15 @@ struct RawPicture {
   bool BottomUp = false;
 };
 
+// Where a read failed, for callers that tell it in their own words.
+enum class PictureFault { None, Unreadable, UnknownExtension, Damaged, NoPlugin, NoMemory };
+
 // A result without a picture is a failure; the message, when there is one, is for the user.
 template <class T> struct PictureRead {
   std::optional<T> Picture;
   std::optional<UserMessage> Message;
+  PictureFault Fault = PictureFault::None;
+  int Error = 0;  // the errno of an Unreadable file
 };
 
 // Reads a ".BMP", ".PNG" or ".JPG" file (the extension decides, in any letter case). BMP pixels

@@ -16,7 +16,9 @@ PaletteFileResult Failure(std::string text) { return {false, {std::move(text), "
 
 PaletteFileResult FileFailure(const char* what, const std::string& path, int error) {
   const std::string reason = error == EFBIG ? "it is too large for a palette file" : std::generic_category().message(error);
-  return Failure(std::string(what) + " " + path + ": " + reason);
+  PaletteFileResult failure = Failure(std::string(what) + " " + path + ": " + reason);
+  failure.Error = error;
+  return failure;
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ inline constexpr std::int32_t PaletteFileMaxColors = 255;
 struct PaletteFileResult {
   bool Ok = true;
   UserMessage Message;
+  int Error = 0;  // the errno of a file that could not be read or written
 };
 
 // Writes the palette's colours, replacing the file as a whole; on failure the file is as it was.
