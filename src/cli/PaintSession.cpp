@@ -41,7 +41,7 @@ auto RunShapes(PaintSession& session, Generator generator, const Params& params)
                          .Palette = session.Step.Palette,
                          .MixRange = session.Step.Records.MixRange,
                          .EscapePressed = InterruptPoll(environment, progress, stopped),
-                         .Seed = *session.Step.Seed};
+                         .Seed = [seed = *session.Step.Seed] { return seed; }};
     auto answer = generator(context, params);
     painted = context.ShapesPainted;
     return answer;

@@ -35,6 +35,7 @@ class FakePlatform : public Platform {
   std::deque<bool> EscapeAnswers;  // then false
   int EscapePolls = 0;
   std::uint32_t Time = 1000;
+  std::function<void()> OnTimeRead;
   std::map<std::string, std::uint32_t> Store;
   bool InsideBusy = false;
   int MessagesWhileBusy = 0;  // a real box could not be answered then: input is swallowed
@@ -96,7 +97,10 @@ class FakePlatform : public Platform {
     ++EscapePolls;
     return EscapeAnswers.empty() ? false : Pop(EscapeAnswers);
   }
-  std::uint32_t CurrentTime() override { return Time; }
+  std::uint32_t CurrentTime() override {
+    if (OnTimeRead) OnTimeRead();
+    return Time;
+  }
   std::optional<std::uint32_t> ReadSetting(const std::string& name) override {
     const auto found = Store.find(name);
     if (found == Store.end()) return std::nullopt;
