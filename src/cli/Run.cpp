@@ -24,10 +24,11 @@ std::string LoadSettings(const CommandLine& line, Settings& settings) {
 }
 
 // As loading the file in the palette editor, unticking "All Color" and pressing OK.
-std::string LoadPalette(const CommandLine& line, Palette& palette) {
+std::string LoadPalette(const CommandLine& line, Palette& palette, std::ostream& errors) {
   if (line.PaletteFile.empty()) return {};
   const PaletteFileResult load = LoadPaletteFile(line.PaletteFile, palette);
-  if (!load.Ok) return CannotRead(line.PaletteFile, FileErrorReason(load.Error));
+  if (!load.Ok) return CannotRead(line.PaletteFile, load.Reason);
+  if (load.LeftOut > 0) errors << "tessmark: " << load.Message.Text << '\n';
   palette.AllColor = false;
   return {};
 }
@@ -37,7 +38,7 @@ std::string LoadPalette(const CommandLine& line, Palette& palette) {
 std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment) {
   OperationStep step;
   if (std::string error = LoadSettings(line, step.Records); !error.empty()) return error;
-  if (std::string error = LoadPalette(line, step.Palette); !error.empty()) return error;
+  if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return error;
   Parsed<Picture> picture = StartPicture(line, step.Records, environment.ProgramDirectory);
   if (!picture) return picture.Error;
   PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};

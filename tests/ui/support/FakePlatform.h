@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/FileFilter.h"
 #include "app/ui/CommandContext.h"
 #include "app/ui/Platform.h"
 
@@ -26,6 +27,8 @@ class FakePlatform : public Platform {
   std::deque<std::optional<ColorRef>> Colors;
   std::deque<std::optional<std::string>> OpenNames;
   std::deque<std::optional<std::string>> SaveNames;
+  std::deque<std::string> SavePatterns;  // the filter selected with each name; else the first one
+  QWidget* DialogOwner = nullptr;
   std::vector<FileDialogRequest> FileRequests;
   std::deque<DialogScript> Dialogs;
   std::vector<ParameterDialog> DialogsShown;
@@ -60,11 +63,18 @@ class FakePlatform : public Platform {
     FileRequests.push_back(request);
     return OpenNames.empty() ? std::nullopt : Pop(OpenNames);
   }
-  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
+  std::optional<SaveChoice> SaveFile(const FileDialogRequest& request) override {
     Events.push_back("save");
     FileRequests.push_back(request);
-    return SaveNames.empty() ? std::nullopt : Pop(SaveNames);
+    if (SaveNames.empty()) return std::nullopt;
+    const std::optional<std::string> name = Pop(SaveNames);
+    if (!name) return std::nullopt;
+    const std::vector<FileFilterEntry> filters = ParseFileFilter(request.Filter);
+    std::string pattern = filters.empty() ? std::string() : filters.front().Pattern;
+    if (!SavePatterns.empty()) pattern = Pop(SavePatterns);
+    return SaveChoice{*name, pattern};
   }
+  QWidget* SetDialogOwner(QWidget* owner) override { return std::exchange(DialogOwner, owner); }
   bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override {
     Events.push_back("dialog");
     DialogsShown.push_back(dialog);
