@@ -45,12 +45,31 @@ __attribute__((target("ssse3"))) std::int32_t ExpandFast(const std::uint8_t* in,
   return x;
 }
 
-std::int32_t Expand(const std::uint8_t* in, bool reversed, bool keyed, std::int32_t width, std::uint8_t* rgba) {
+// Five pixels at a time from blue, green, red to red, green, blue, the same way.
+__attribute__((target("ssse3"))) std::int32_t SwapFast(const std::uint8_t* in, std::int32_t width, std::uint8_t* rgb) {
+  const __m128i order = _mm_setr_epi8(2, 1, 0, 5, 4, 3, 8, 7, 6, 11, 10, 9, 14, 13, 12, 15);
+  std::int32_t x = 0;
+  for (; x + 6 <= width; x += 5)  // 16 bytes in and out for 15: the 16th is rewritten next time
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(rgb + 3 * x),
+                     _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * x)), order));
+  return x;
+}
+
+bool HasSsse3() {
   static const bool ssse3 = __builtin_cpu_supports("ssse3");
-  return ssse3 ? ExpandFast(in, reversed, keyed, width, rgba) : 0;
+  return ssse3;
+}
+
+std::int32_t Expand(const std::uint8_t* in, bool reversed, bool keyed, std::int32_t width, std::uint8_t* rgba) {
+  return HasSsse3() ? ExpandFast(in, reversed, keyed, width, rgba) : 0;
+}
+
+std::int32_t Swap(const std::uint8_t* in, std::int32_t width, std::uint8_t* rgb) {
+  return HasSsse3() ? SwapFast(in, width, rgb) : 0;
 }
 #else
 std::int32_t Expand(const std::uint8_t*, bool, bool, std::int32_t, std::uint8_t*) { return 0; }
+std::int32_t Swap(const std::uint8_t*, std::int32_t, std::uint8_t*) { return 0; }
 #endif
 
 }  // namespace
@@ -84,13 +103,17 @@ void RowToRgba(const std::uint8_t* in, RowLayout layout, std::int32_t width, std
 
 void RowOverWhite(const std::uint8_t* in, RowLayout layout, std::int32_t width, std::uint8_t* rgb) {
   switch (layout) {
-    case RowLayout::BgrKeyed:  // the keyed white is the white it lies on
-      for (std::int32_t x = 0; x < width; ++x, in += 3, rgb += 3) {
+    case RowLayout::BgrKeyed: {  // the keyed white is the white it lies on
+      const std::int32_t done = Swap(in, width, rgb);
+      in += 3 * done;
+      rgb += 3 * done;
+      for (std::int32_t x = done; x < width; ++x, in += 3, rgb += 3) {
         rgb[0] = in[2];
         rgb[1] = in[1];
         rgb[2] = in[0];
       }
       return;
+    }
     case RowLayout::RgbKeyed:
     case RowLayout::Rgb:
       std::memcpy(rgb, in, static_cast<std::size_t>(width) * 3);
