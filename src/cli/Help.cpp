@@ -35,6 +35,7 @@ Options:
   -o, --output OUT      the picture file to write; its extension chooses the format: .jpg (quality
                         99), .png (lossless) or .bmp (24-bit). It is written whole or not at all.
   -h, --help            show this text
+  --version             show the program's name and version
   @FILE                 read more arguments from FILE (a response file, such as a recipe written by
                         the desktop program): words split at blanks outside double quotes, one or
                         more a line, lines starting with # left out; a response file may name

@@ -1,5 +1,6 @@
 #include "cli/Run.h"
 
+#include "app/Version.h"
 #include "app/config/Configuration.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
@@ -58,6 +59,10 @@ int RunCommandLine(std::span<const std::string> args, const RunEnvironment& envi
   }
   if (line.Value->Help) {
     environment.Out << HelpText();
+    return 0;
+  }
+  if (line.Value->Version) {
+    environment.Out << "tessmark " << ProgramVersion << '\n';
     return 0;
   }
   const std::uint32_t seed = line.Value->Seed ? *line.Value->Seed : environment.RandomSeed();
