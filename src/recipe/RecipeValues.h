@@ -8,6 +8,7 @@
 #include "dialogs/DialogNumber.h"
 #include "dialogs/ParameterRecords.h"
 #include "picture/Color.h"
+#include "picture/Picture.h"
 
 namespace tessmark {
 
@@ -45,11 +46,6 @@ std::string HexColor(Color color);
 
 // 0 ... 4294967295.
 Parsed<std::uint32_t> ParseSeed(std::string_view text);
-
-struct PictureSize {
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-};
 
 // WxH; both at least 4.
 Parsed<PictureSize> ParseSize(std::string_view text);
