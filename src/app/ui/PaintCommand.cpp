@@ -26,10 +26,14 @@ PaintContext MakePaintContext(CommandContext& c) {
                       [&desktop] { return desktop.CurrentTime(); }};
 }
 
-void RunGenerator(CommandContext& c, const Generator& generate) {
+void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   PaintContext paint = MakePaintContext(c);
+  std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
+  paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
   GeneratorOutcome outcome;
-  c.Desktop.RunBusy([&] { outcome = generate(c, paint); });
+  c.Desktop.RunBusy([&] { outcome = operation.Generate(c, paint); });
+  Workspace& s = c.State;
+  if (!outcome && seed) RecordRun(s.PictureRecipe, operation.Kind, s.Settings, s.CurrentPalette, *seed, paint.ShapesPainted);
   if (outcome) c.Desktop.ShowMessage(*outcome, MessageButtons::Ok);
   c.RebuildDisplay();
 }
@@ -40,7 +44,7 @@ void PaintCommand(CommandContext& c, const PaintOperation& operation) {
   if (!c.Desktop.RunParameterDialog(operation.Dialog, c.State.Settings)) return;
   if (operation.RemindsOfEscape) ShowEscapeInformation(c);
   if (!c.TakeUndoSnapshot()) return;
-  RunGenerator(c, operation.Generate);
+  RunGenerator(c, operation);
 }
 
 }  // namespace tessmark
