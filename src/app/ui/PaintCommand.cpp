@@ -1,5 +1,7 @@
 #include "app/ui/PaintCommand.h"
 
+#include "app/ui/LivePainting.h"
+
 namespace tessmark {
 namespace {
 
@@ -13,7 +15,7 @@ void ShowEscapeInformation(CommandContext& c) {
   c.Desktop.WriteSetting(DontShowInformation, dontShowAgain ? 1 : 0);
 }
 
-PaintContext MakePaintContext(CommandContext& c) {
+PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
   Workspace& s = c.State;
   Platform& desktop = c.Desktop;
   return PaintContext{*s.CurrentPicture,
@@ -22,12 +24,13 @@ PaintContext MakePaintContext(CommandContext& c) {
                       s.Random,
                       s.CurrentPalette,
                       s.Settings.MixRange,
-                      [&desktop] { return desktop.EscapePressed(); },
+                      std::move(escapePressed),
                       [&desktop] { return desktop.CurrentTime(); }};
 }
 
 void RunGenerator(CommandContext& c, const PaintOperation& operation) {
-  PaintContext paint = MakePaintContext(c);
+  LivePainting live(c, operation.Dialog);
+  PaintContext paint = MakePaintContext(c, [&live] { return live.EscapePressed(); });
   std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
   paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
   GeneratorOutcome outcome;
