@@ -11,7 +11,8 @@ void RegisterFilterCommands(CommandTable& table) {
                                const bool changed =
                                    NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed());
                                return GeneratorOutcome{std::nullopt, changed};
-                             }};
+                             },
+                             OperationKind::Noise};
   table.Add(command_id::Noise, [noise](CommandContext& c) { PaintCommand(c, noise); });
 }
 

@@ -61,7 +61,7 @@ std::optional<ClipboardPicture> ReadClipboardPicture(CommandContext& c) {
 void ImportClipboardPicture(CommandContext& c) {
   std::optional<ClipboardPicture> read = ReadClipboardPicture(c);
   if (read && c.CheckPictureSize(read->Size.Width, read->Size.Height)) {
-    c.State.CurrentPicture = std::move(read->Image);
+    StartTakenInPicture(c.State, std::move(*read->Image));
     c.ResetView();
   }
   c.RebuildDisplay();
@@ -75,7 +75,7 @@ void ImportPicturePart(CommandContext& c, const ClipboardPicture& read) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
   }
-  c.State.CurrentPicture = std::move(part);
+  StartTakenInPicture(c.State, std::move(*part));
 }
 
 void ImportClipboardPart(CommandContext& c) {
