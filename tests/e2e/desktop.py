@@ -229,6 +229,7 @@ IMPORT_CLIPBOARD = ("Down", "Down", "Right")
 EXPORT_CLIPBOARD = ("Down", "Down", "Down", "Right")
 EXPORT_JPEG = ("Down", "Down", "Down", "Right", "Down")
 EXPORT_PNG = ("Down", "Down", "Down", "Right", "Down", "Down")
+EXPORT_RECIPE = ("Down", "Down", "Down", "Right", "Down", "Down", "Down")
 IMPORT_PICTURE_FILE = ("Down", "Down", "Right", "Down")
 EXIT = ("Down", "Down", "Down", "Down")
 UNDO = ("Right",)
@@ -455,7 +456,68 @@ def keeps(screen, vornade, tessmark, folder):
         raise Failure("the picture on screen did not grow during the run")
 
 
-SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps}
+def check_recipe(desktop, pictures, name):
+    """Exports the picture and its recipe, runs the recipe with tessmark: the same pixels."""
+    desktop.menu(*EXPORT_PNG)
+    desktop.dialog("Save", "ctrl+a", f"text:{pictures.path(name)}")
+    wait_for("the PNG file", lambda: os.path.exists(pictures.path(name + ".png")))
+    desktop.menu(*EXPORT_RECIPE)
+    desktop.dialog("Save", "ctrl+a", f"text:{pictures.path(name + '-recipe')}")
+    recipe = pictures.path(name + "-recipe.txt")
+    wait_for("the recipe file", lambda: os.path.exists(recipe))
+    time.sleep(0.5)
+    run([pictures.tessmark, "-o", pictures.path(name + "-again.png"), "@" + recipe])
+    if bmp_pixels(pictures.as_bmp(name + ".png")) != bmp_pixels(pictures.as_bmp(name + "-again.png")):
+        raise Failure(f"{name}: tessmark painted another picture from the recipe:\n" + open(recipe).read())
+
+
+def recipes(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    start = pictures.make("start.png", "--size", "90x70", "--seed", "3", "rect:count=20")
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        new_picture(desktop, 300, 200)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:60")
+        desktop.dialog("Information !")
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:0")
+        desktop.dialog("Information !")
+        time.sleep(1)
+        desktop.focus(desktop.main)
+        desktop.keys("Escape")
+        desktop.shot("stopped")
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:30")
+        desktop.dialog("Information !")
+        desktop.menu(*UNDO)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:20")
+        desktop.dialog("Information !")
+        check_recipe(desktop, pictures, "painted")
+
+        new_picture(desktop, 40, 40)
+        offer = offer_clipboard(screen, "image/png", start)
+        try:
+            desktop.menu(*IMPORT_CLIPBOARD)
+        finally:
+            offer.kill()
+            offer.wait()
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:25")
+        desktop.dialog("Information !")
+        check_recipe(desktop, pictures, "imported")
+        if not os.path.exists(pictures.path("imported-recipe-start.png")):
+            raise Failure("no start picture beside the recipe of an imported picture")
+        desktop.menu(*EXIT)
+        status = desktop.wait_exit()
+    finally:
+        desktop.close()
+    if status != 0:
+        raise Failure(f"vornade ended with status {status}")
+
+
+SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes}
 
 
 def main():
