@@ -14,7 +14,7 @@ bool TakeUndoSnapshot(Workspace& workspace) {
     workspace.UndoPicture.reset();
     return true;
   }
-  std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture);
+  std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture, workspace.Memory);
   if (!copy) return false;
   workspace.UndoPicture = std::move(copy);
   return true;
@@ -25,7 +25,7 @@ bool RestoreUndoSnapshot(Workspace& workspace) {
     workspace.CurrentPicture.reset();
     return true;
   }
-  std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture);
+  std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture, workspace.Memory);
   if (!copy) return false;
   workspace.CurrentPicture = std::move(copy);
   return true;

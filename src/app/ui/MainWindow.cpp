@@ -93,7 +93,8 @@ void MainWindow::RebuildDisplay() {
     state_.DisplayBitmap.reset();
     return;
   }
-  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable());
+  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
+                                          state_.Memory);
   picture_->repaint();
   if (!built) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
 }
