@@ -39,7 +39,7 @@ Palette BlackPalette() {
 
 PaintContext MakeContext(Picture& picture, std::uint8_t& weight, RandomValue& random, const Palette& palette,
                          std::uint8_t percent) {
-  return PaintContext{picture, true, weight, random, palette, MixRange{percent, percent}, [] { return false; }, Seed};
+  return PaintContext{picture, true, weight, random, palette, MixRange{percent, percent}, [] { return false; }, [] { return Seed; }};
 }
 
 double CountWrites(const Generator& paint) {

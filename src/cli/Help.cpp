@@ -6,7 +6,7 @@ namespace tessmark::cli {
 namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
-                [--palette FILE.gpal] [--connectable | --no-connectable] [--mix FROM-TO]
+                [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
                 [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION...
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
@@ -20,7 +20,8 @@ Options:
                         each operation starts again from the seed, as each desktop command does
   --config FILE.gccfg   take every setting the operations do not give from this configuration file
                         (one saved by the desktop program); otherwise the defaults are used
-  --palette FILE.gpal   shape colours come from this palette instead of at random
+  --palette FILE        shape colours come from this palette instead of at random: a palette file of
+                        the desktop program (.gpal) or a GIMP palette (.gpl, its first 256 colours)
   --connectable         coordinates wrap around the edges, so the picture tiles seamlessly (default)
   --no-connectable      shapes are cut off at the edges
   --mix FROM-TO         blend every shape with a weight drawn from FROM ... TO percent (default 100-100)

@@ -36,7 +36,7 @@ auto RunShapes(PaintSession& session, const Operation& operation, Generator gene
                        .Palette = session.Palette,
                        .MixRange = session.Records.MixRange,
                        .EscapePressed = InterruptPoll(environment, progress),
-                       .Seed = SeedOf(session)};
+                       .Seed = [seed = SeedOf(session)] { return seed; }};
   return generator(context, params);
 }
 

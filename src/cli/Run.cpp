@@ -29,10 +29,11 @@ std::string LoadSettings(const CommandLine& line, Settings& settings) {
 }
 
 // As loading the file in the palette editor, unticking "All Color" and pressing OK.
-std::string LoadPalette(const CommandLine& line, Palette& palette) {
+std::string LoadPalette(const CommandLine& line, Palette& palette, std::ostream& errors) {
   if (line.PaletteFile.empty()) return {};
   const PaletteFileResult load = LoadPaletteFile(line.PaletteFile, palette);
   if (!load.Ok) return load.Message.Text;
+  if (load.LeftOut > 0) errors << "tessmark: " << load.Message.Text << '\n';
   palette.AllColor = false;
   return {};
 }
@@ -41,7 +42,7 @@ std::string Paint(const CommandLine& line, const RunEnvironment& environment) {
   Settings settings;
   Palette palette;
   if (std::string error = LoadSettings(line, settings); !error.empty()) return error;
-  if (std::string error = LoadPalette(line, palette); !error.empty()) return error;
+  if (std::string error = LoadPalette(line, palette, environment.Errors); !error.empty()) return error;
   Parsed<Picture> picture = StartPicture(line, settings, environment.ProgramDirectory);
   if (!picture) return picture.Error;
   PaintSession session{.Records = settings,

@@ -1,6 +1,6 @@
 #include "cli/StartPicture.h"
 
-#include "imageio/PictureFile.h"
+#include "imageio/PictureOverWhite.h"
 
 namespace tessmark::cli {
 namespace {
@@ -16,24 +16,15 @@ Parsed<Picture> WhitePicture(std::int32_t width, std::int32_t height) {
   return {std::move(picture), {}};
 }
 
-// Transparent parts of the file show the white of a new picture.
-void LayOverWhite(const LoadedPicture& loaded, Picture& picture) {
-  std::uint8_t* out = picture.Pixels();
-  for (std::size_t i = 0; i < loaded.Pixels.size(); i += 4) {
-    const std::uint8_t alpha = loaded.Pixels[i + 3];
-    for (std::size_t c = 0; c < 3; ++c) *out++ = BlendChannel(255, loaded.Pixels[i + c], alpha);
-  }
-}
-
 Parsed<Picture> InputPicture(const std::string& path, const std::string& programDirectory) {
-  const PictureRead<LoadedPicture> read = LoadPictureRgba(path, programDirectory);
+  PictureOverWhiteRead read = ReadPictureOverWhite(path, programDirectory);
+  if (read.OutOfMemory) return Parsed<Picture>::Fail(Concat("not enough memory for the picture of ", path));
   if (!read.Picture) {
     if (read.Message) return Parsed<Picture>::Fail(read.Message->Text);
     return Parsed<Picture>::Fail(Concat("cannot read ", path, " as a .bmp, .png or .jpg picture"));
   }
-  Parsed<Picture> picture = WhitePicture(read.Picture->Width, read.Picture->Height);
-  if (picture) LayOverWhite(*read.Picture, *picture.Value);
-  return picture;
+  if (read.Picture->Width < 4 || read.Picture->Height < 4) return Parsed<Picture>::Fail(MinimumSizeMessage);
+  return {std::move(read.Picture), {}};
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "files/AtomicFile.h"  // the writing side of whole files
+
 namespace tessmark {
 
 // A whole file read into memory. Error is 0 on success, else the errno of the failure (EFBIG when
@@ -15,10 +17,5 @@ struct FileBytes {
 };
 
 FileBytes ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
-
-// Writes the file through a temporary file in the same folder renamed over the target, so the
-// target is either the old file or the complete new one, never a truncated mixture. Returns 0 or
-// the errno of the failure; on failure nothing is left behind.
-int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace tessmark

@@ -14,6 +14,10 @@ namespace tessmark {
 // Answers whether Escape was pressed since the previous poll.
 using EscapePoll = std::function<bool()>;
 
+// Gives a run's seed. It is asked as painting starts, after a generator has loaded its picture
+// files, so that a slow load does not shift a seed read from the clock.
+using SeedSource = std::function<std::uint32_t()>;
+
 // What one generator run paints with. The caller owns every piece; the blend weight is the
 // caller's lasting value, since a later fill mixes with the weight the last shape left.
 struct PaintContext {
@@ -24,7 +28,7 @@ struct PaintContext {
   const tessmark::Palette& Palette;
   tessmark::MixRange MixRange;
   EscapePoll EscapePressed;
-  std::uint32_t Seed;  // the clock in whole seconds, unless a test or the command line fixes it
+  SeedSource Seed;  // the clock in whole seconds, unless a test or the command line fixes it
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
 };
@@ -39,7 +43,7 @@ std::uint8_t BlendWeightForPercent(std::int32_t percent);
 // Seeds the random source, then paints shapes until count of them are done (count > 0) or the
 // Escape poll says stop, which is asked after every shape.
 template <class PaintOne> void RepeatShapes(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
-  context.Random.Seed(context.Seed);
+  context.Random.Seed(context.Seed());
   for (std::int64_t n = 1;; ++n) {
     paintOne();
     if (context.EscapePressed()) return;

@@ -6,6 +6,7 @@
 
 #include "app/config/Configuration.h"
 #include "files/FileBytes.h"
+#include "palette/PaletteFile.h"
 #include "support/TempFolder.h"
 #include "support/CommandRun.h"
 
@@ -127,6 +128,25 @@ TEST_F(Tessmark, ConfigurationSizeIsTheDefaultPictureSize) {
   EXPECT_EQ(Failure({"-o", folder.File("x.png"), "--config", config}),
             "tessmark: The picture should be have a minimum size 4,4\n");
   EXPECT_EQ(Output({"--config", config, "--size", "4x4"}).empty(), false);
+}
+
+TEST_F(Tessmark, AGimpPalettePaintsAsThePaletteFileAndSaysWhatItLeftOut) {
+  Palette palette;
+  AddRandomColors(palette, 255, 3);
+  ASSERT_TRUE(SavePaletteFile(folder.File("p.gpal"), palette).Ok);
+  ASSERT_TRUE(SavePaletteFile(folder.File("p.gpl"), palette).Ok);
+  const auto paint = [&](const char* file) {
+    return Output({"--seed", "4", "--size", "32x32", "--palette", folder.File(file), "circle:count=20"});
+  };
+  EXPECT_EQ(paint("p.gpl"), paint("p.gpal"));
+
+  std::string many = "GIMP Palette\n";
+  for (int i = 0; i < 260; ++i) many += "1 2 3\n";
+  test::WriteBytes(folder.File("many.gpl"), Bytes(many.begin(), many.end()));
+  test::CommandRun run;
+  EXPECT_EQ(run({"--seed", "1", "-o", folder.File("many.png"), "--palette", folder.File("many.gpl"), "circle:count=1"}), 0);
+  EXPECT_EQ(run.Errors.str(), "tessmark: " + folder.File("many.gpl") +
+                                  " holds more colours than a palette takes: the first 256 were loaded, 4 were left out\n");
 }
 
 TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {

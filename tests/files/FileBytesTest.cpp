@@ -19,23 +19,6 @@ struct TempFolder {
   ~TempFolder() { fs::remove_all(path); }
 };
 
-TEST(WriteFileAtomically, ReplacesTheFileWholeAndLeavesNoTemporaryBehind) {
-  TempFolder folder;
-  const std::string target = (folder.path / "a.bin").string();
-  const std::vector<std::uint8_t> first{1, 2, 3}, second{9, 8};
-  ASSERT_EQ(WriteFileAtomically(target, first), 0);
-  ASSERT_EQ(WriteFileAtomically(target, second), 0);
-  EXPECT_EQ(ReadWholeFile(target, 100).Bytes, second);
-  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), fs::directory_iterator()), 1);
-}
-
-TEST(WriteFileAtomically, FailsWithoutTouchingAnythingWhenTheFolderIsMissing) {
-  TempFolder folder;
-  const std::string target = (folder.path / "missing" / "a.bin").string();
-  EXPECT_EQ(WriteFileAtomically(target, std::vector<std::uint8_t>{1}), ENOENT);
-  EXPECT_FALSE(fs::exists(target));
-}
-
 TEST(ReadWholeFile, ReportsMissingFilesFoldersAndOversizedFiles) {
   TempFolder folder;
   EXPECT_EQ(ReadWholeFile((folder.path / "none").string(), 10).Error, ENOENT);

@@ -12,14 +12,6 @@
 namespace tessmark {
 namespace {
 
-TEST(MakeJpegPath, AppendsJpgOnlyWhenTheFileNameHasNoExtension) {
-  EXPECT_EQ(MakeJpegPath("/pics/sunset"), "/pics/sunset.jpg");
-  EXPECT_EQ(MakeJpegPath("/pics/sunset.JPG"), "/pics/sunset.JPG");
-  EXPECT_EQ(MakeJpegPath("/pics/sunset.png"), "/pics/sunset.png");
-  EXPECT_EQ(MakeJpegPath("sunset"), "sunset.jpg");
-  EXPECT_EQ(MakeJpegPath("/my.pics/sunset"), "/my.pics/sunset.jpg");
-}
-
 TEST(WriteJpegFile, WritesADecodableFileOfThePictureSize) {
   test::TempFolder folder;
   const std::string path = folder.File("sunset.png");

@@ -15,7 +15,7 @@ struct Fixture {
   Palette palette;
   int polls = 0;
   PaintContext Context(MixRange mix) {
-    return PaintContext{picture, true, weight, random, palette, mix, [this] { return ++polls > 1000; }, 9};
+    return PaintContext{picture, true, weight, random, palette, mix, [this] { return ++polls > 1000; }, [] { return 9u; }};
   }
 };
 

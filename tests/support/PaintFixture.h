@@ -26,7 +26,7 @@ struct PaintFixture {
 
   PaintContext Context(std::uint32_t seed) {
     return PaintContext{Target, Connectable, BlendWeight, Random, Palette, MixRange,
-                        [this] { return ++Polls == StopAtPoll; }, seed};
+                        [this] { return ++Polls == StopAtPoll; }, [seed] { return seed; }};
   }
 };
 

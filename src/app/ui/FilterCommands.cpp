@@ -8,7 +8,7 @@ namespace tessmark {
 
 void RegisterFilterCommands(CommandTable& table) {
   const PaintOperation noise{ParameterDialog::Noise, false, [](CommandContext& c, PaintContext& paint) {
-                               NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed);
+                               NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed());
                                return GeneratorOutcome();
                              }};
   table.Add(command_id::Noise, [noise](CommandContext& c) { PaintCommand(c, noise); });

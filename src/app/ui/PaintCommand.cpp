@@ -23,7 +23,7 @@ PaintContext MakePaintContext(CommandContext& c) {
                       s.CurrentPalette,
                       s.Settings.MixRange,
                       [&desktop] { return desktop.EscapePressed(); },
-                      desktop.CurrentTime()};
+                      [&desktop] { return desktop.CurrentTime(); }};
 }
 
 void RunGenerator(CommandContext& c, const Generator& generate) {

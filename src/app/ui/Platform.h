@@ -9,6 +9,8 @@
 #include "dialogs/ParameterRecords.h"
 #include "picture/Color.h"
 
+class QWidget;
+
 namespace tessmark {
 
 enum class MessageButtons { Ok, YesNo, OkCancel };
@@ -18,6 +20,12 @@ enum class MessageAnswer { Ok, Cancel, Yes, No };
 struct FileDialogRequest {
   std::string Filter;
   bool PromptOverwrite = false;  // save dialogs only
+};
+
+// What a save dialog gave: the name as chosen and the pattern of the filter selected in it.
+struct SaveChoice {
+  std::string Path;
+  std::string Pattern;
 };
 
 // The dialogs that edit one record of the settings before an operation runs.
@@ -32,7 +40,15 @@ class Platform {
   virtual MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) = 0;
   virtual std::optional<ColorRef> ChooseColor(ColorRef initial) = 0;
   virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
-  virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
+  virtual std::optional<SaveChoice> SaveFile(const FileDialogRequest& request) = 0;
+  std::optional<std::string> SaveFileName(const FileDialogRequest& request) {
+    std::optional<SaveChoice> chosen = SaveFile(request);
+    if (!chosen) return std::nullopt;
+    return std::move(chosen->Path);
+  }
+  // Boxes and dialogs shown from now on are owned by owner and centred over it; returns the owner
+  // they had.
+  virtual QWidget* SetDialogOwner(QWidget* owner) = 0;
 
   // Shows the dialog over the settings. True on OK, the record then holding what was typed;
   // false on Cancel, the record untouched.
@@ -53,6 +69,19 @@ class Platform {
   // The settings store standing for "Software\Haldrune\TessmarkPicture": 32-bit values.
   virtual std::optional<std::uint32_t> ReadSetting(const std::string& name) = 0;
   virtual void WriteSetting(const std::string& name, std::uint32_t value) = 0;
+};
+
+// A dialog that owns the boxes and dialogs shown while it lives.
+class DialogOwnerScope {
+ public:
+  DialogOwnerScope(Platform& desktop, QWidget* owner) : desktop_(desktop), before_(desktop.SetDialogOwner(owner)) {}
+  ~DialogOwnerScope() { desktop_.SetDialogOwner(before_); }
+  DialogOwnerScope(const DialogOwnerScope&) = delete;
+  DialogOwnerScope& operator=(const DialogOwnerScope&) = delete;
+
+ private:
+  Platform& desktop_;
+  QWidget* before_;
 };
 
 }  // namespace tessmark

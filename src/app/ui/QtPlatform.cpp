@@ -5,8 +5,11 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 #include <ctime>
+#include <utility>
 
+#include "app/FileFilter.h"
 #include "app/ui/AboutDialogs.h"
 #include "app/ui/EscapeInformationDialog.h"
 #include "dialogs/ui/ParameterDialogs.h"
@@ -50,12 +53,19 @@ std::optional<std::string> ChosenPath(const QString& path) {
 
 }  // namespace
 
-QString QtFileFilter(const std::string& filter) {
-  const QStringList parts = QString::fromStdString(filter).split('|', Qt::SkipEmptyParts);
+namespace {
+
+QStringList QtFileFilters(const std::vector<FileFilterEntry>& entries) {
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i] + " (" + parts[i + 1] + ")";
-  return filters.join(";;");
+  for (const FileFilterEntry& entry : entries) {
+    filters << QString::fromStdString(entry.Description) + " (" + QString::fromStdString(entry.Pattern) + ")";
+  }
+  return filters;
 }
+
+}  // namespace
+
+QString QtFileFilter(const std::string& filter) { return QtFileFilters(ParseFileFilter(filter)).join(";;"); }
 
 QtPlatform::QtPlatform(QWidget* owner) : owner_(owner), store_("Haldrune", "TessmarkPicture") {}
 
@@ -77,10 +87,20 @@ std::optional<std::string> QtPlatform::OpenFileName(const FileDialogRequest& req
   return ChosenPath(QFileDialog::getOpenFileName(owner_, QString(), QString(), QtFileFilter(request.Filter)));
 }
 
-std::optional<std::string> QtPlatform::SaveFileName(const FileDialogRequest& request) {
+std::optional<SaveChoice> QtPlatform::SaveFile(const FileDialogRequest& request) {
   const QFileDialog::Options options = request.PromptOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
-  return ChosenPath(QFileDialog::getSaveFileName(owner_, QString(), QString(), QtFileFilter(request.Filter), nullptr, options));
+  const std::vector<FileFilterEntry> entries = ParseFileFilter(request.Filter);
+  const QStringList filters = QtFileFilters(entries);
+  QString selected;
+  const std::optional<std::string> path =
+      ChosenPath(QFileDialog::getSaveFileName(owner_, QString(), QString(), filters.join(";;"), &selected, options));
+  if (!path) return std::nullopt;
+  // A dialog that does not say which filter was selected had the first one.
+  const auto index = static_cast<std::size_t>(std::max<qsizetype>(filters.indexOf(selected), 0));
+  return SaveChoice{*path, index < entries.size() ? entries[index].Pattern : std::string()};
 }
+
+QWidget* QtPlatform::SetDialogOwner(QWidget* owner) { return std::exchange(owner_, owner); }
 
 bool QtPlatform::RunParameterDialog(ParameterDialog dialog, Settings& settings) {
   return tessmark::RunParameterDialog(owner_, dialog, settings);

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace tessmark {
 
-// The desktop as Qt gives it; every dialog and message box is owned by the main window.
+// The desktop as Qt gives it; every dialog and message box is owned by the main window, or by the
+// dialog that is showing them.
 class QtPlatform : public Platform {
  public:
   explicit QtPlatform(QWidget* owner);
@@ -17,7 +18,8 @@ class QtPlatform : public Platform {
   MessageAnswer ShowMessage(const UserMessage& message, MessageButtons buttons) override;
   std::optional<ColorRef> ChooseColor(ColorRef initial) override;
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
-  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
+  std::optional<SaveChoice> SaveFile(const FileDialogRequest& request) override;
+  QWidget* SetDialogOwner(QWidget* owner) override;
   bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override;
   bool ShowEscapeInformation() override;
   void ShowAboutBox(const std::string& text) override;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "app/ui/SaveDialog.h"
 #include "palette/PaletteFile.h"
 #include "palette/ui/PaletteGrid.h"
 #include "palette/ui/cdsaisit.h"
@@ -16,7 +17,7 @@ namespace tessmark {
 namespace {
 
 constexpr const char* PaletteCaption = "TessmarkPalette";
-const FileDialogRequest PaletteFileRequest{"*.gpal|*.gpal|", true};
+const FileDialogRequest PaletteFileRequest{"Palettes|*.gpal *.gpl|*.gpal|*.gpal|*.gpl|*.gpl|", true};
 
 // The client area of the editor, in pixels.
 constexpr QSize ClientSize(753, 587);
@@ -27,7 +28,7 @@ constexpr QRect CancelButtonRect(667, 552, 75, 23);
 }  // namespace
 
 cdpalette::cdpalette(Palette& current, Platform& desktop, QWidget* parent)
-    : QDialog(parent), current_(current), desktop_(desktop), edit_(current) {
+    : QDialog(parent), current_(current), desktop_(desktop), ownDialogs_(desktop, this), edit_(current) {
   setWindowTitle("Palette Editor");
   BuildClientArea();
   BuildMenu();
@@ -92,19 +93,20 @@ std::optional<ColorRef> cdpalette::ChooseColor(ColorRef initial) {
   return chosen;
 }
 
-void cdpalette::ShowFailure(const UserMessage& message) { desktop_.ShowMessage(message, MessageButtons::Ok); }
+void cdpalette::Tell(const UserMessage& message) { desktop_.ShowMessage(message, MessageButtons::Ok); }
 
 void cdpalette::Load() {
   const std::optional<std::string> path = desktop_.OpenFileName(PaletteFileRequest);
   if (!path) return;
-  if (const PaletteFileResult result = LoadPaletteFile(*path, edit_); !result.Ok) ShowFailure(result.Message);
+  // The failure, or how many colours a long palette left out.
+  if (const PaletteFileResult result = LoadPaletteFile(*path, edit_); !result.Message.Text.empty()) Tell(result.Message);
   Repaint();
 }
 
 void cdpalette::Save() {
-  const std::optional<std::string> path = desktop_.SaveFileName(PaletteFileRequest);
+  const std::optional<std::string> path = AskSavePath(desktop_, PaletteFileRequest, PaletteCaption);
   if (!path) return;
-  if (const PaletteFileResult result = SavePaletteFile(*path, edit_); !result.Ok) ShowFailure(result.Message);
+  if (const PaletteFileResult result = SavePaletteFile(*path, edit_); !result.Ok) Tell(result.Message);
 }
 
 void cdpalette::Add() {
@@ -131,7 +133,7 @@ void cdpalette::Modify() {
   }
   while (const std::optional<ColorRef> chosen = ChooseColor(storedColor())) {
     if (ReplaceColor(edit_, selected, ColorFromRef(*chosen))) break;
-    ShowFailure({"The color already exist in the palette", PaletteCaption, MessageIcon::Stop});
+    Tell({"The color already exist in the palette", PaletteCaption, MessageIcon::Stop});
   }
   grid_->update();
 }

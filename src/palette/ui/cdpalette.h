@@ -44,10 +44,11 @@ class cdpalette : public QDialog {
   void UseTheColorList();
   std::optional<ColorRef> ChooseColor(ColorRef initial);
   void DeleteSelected();
-  void ShowFailure(const UserMessage& message);
+  void Tell(const UserMessage& message);
 
   Palette& current_;
   Platform& desktop_;
+  DialogOwnerScope ownDialogs_;
   Palette edit_;  // its AllColor is not used: the box holds it
   ColorRef chooserColor_ = 0;  // the chooser starts from its last colour, as one chooser would
   PaletteGrid* grid_;

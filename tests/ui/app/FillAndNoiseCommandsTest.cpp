@@ -106,7 +106,7 @@ TEST_F(Fixture, ACircleCommandPaintsWhatTheGeneratorPaintsFromTheClockSeed) {
   Picture expected = test::WhitePicture(64, 64);
   std::uint8_t weight = 255;
   RandomValue random;
-  PaintContext paint{expected, true, weight, random, state.CurrentPalette, state.Settings.MixRange, [] { return false; }, 1234};
+  PaintContext paint{expected, true, weight, random, state.CurrentPalette, state.Settings.MixRange, [] { return false; }, [] { return 1234u; }};
   PaintCircles(paint, state.Settings.Circle);
   EXPECT_EQ(std::memcmp(expected.Pixels(), state.CurrentPicture->Pixels(), expected.ByteCount()), 0);
   EXPECT_EQ(state.CurrentBlendWeight, weight);

@@ -79,7 +79,7 @@ TEST_F(PaintCommandTest, GeneratorIsSeededFromTheClock) {
   std::uint32_t seed = 0;
   desktop.ScriptOk();
   PaintCommand(context, {ParameterDialog::Circle, true, [&](CommandContext&, PaintContext& p) {
-                           seed = p.Seed;
+                           seed = p.Seed();
                            return GeneratorOutcome();
                          }});
   EXPECT_EQ(seed, 777u);

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 
 #include "app/CommandIds.h"
@@ -47,6 +48,19 @@ TEST_F(PictureListCommandsTest, TagAndCircleMixPaintFromTheirListedFiles) {
     EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "rebuild"})) << command;
     EXPECT_FALSE(test::PaintedPixels(*state.CurrentPicture).empty()) << command;
     EXPECT_TRUE(test::PaintedPixels(*state.UndoPicture).empty()) << command;
+  }
+}
+
+// The seed comes from the clock once the files are in: a file gone by then no longer matters.
+TEST_F(PictureListCommandsTest, TheClockIsReadAfterTheFilesAreLoaded) {
+  for (int command : {id::Tag, id::CircleMix}) {
+    MakePicture(32, 32);
+    const std::string path = BluePicture("blue.bmp", 12);
+    ScriptList(command, {path});
+    desktop.OnTimeRead = [&] { std::filesystem::remove(path); };
+    Run(command);
+    EXPECT_TRUE(desktop.Messages.empty()) << command;
+    EXPECT_FALSE(test::PaintedPixels(*state.CurrentPicture).empty()) << command;
   }
 }
 

@@ -44,7 +44,7 @@ Picture DiscPicture(const Palette& palette) {
   Picture picture = *CreatePicture(240, 160);
   std::uint8_t weight = 255;
   RandomValue random;
-  PaintContext context{picture, true, weight, random, palette, MixRange{40, 100}, [] { return false; }, 7};
+  PaintContext context{picture, true, weight, random, palette, MixRange{40, 100}, [] { return false; }, [] { return 7u; }};
   PaintCircles(context, CircleParams{.Raymin = 6, .Raymax = 34, .Count = 260});
   return picture;
 }

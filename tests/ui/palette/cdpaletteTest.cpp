@@ -11,6 +11,7 @@
 #include <set>
 #include <tuple>
 
+#include "app/ui/QtPlatform.h"
 #include "palette/PaletteFile.h"
 #include "palette/ui/PaletteGrid.h"
 #include "support/ModalDialog.h"
@@ -260,8 +261,90 @@ TEST(cdpalette, SavesTheWorkingCopyAndLoadsItBackWithoutTouchingTheBox) {
   EXPECT_TRUE(e.editor.AllColorBox()->isChecked());
   EXPECT_EQ(e.editor.Selection(), 0);
   ASSERT_EQ(e.desktop.FileRequests.size(), 1u);
-  EXPECT_EQ(e.desktop.FileRequests[0].Filter, "*.gpal|*.gpal|");
+  EXPECT_EQ(e.desktop.FileRequests[0].Filter, "Palettes|*.gpal *.gpl|*.gpal|*.gpal|*.gpl|*.gpl|");
   EXPECT_TRUE(e.desktop.Messages.empty());
+}
+
+TEST(cdpalette, SaveAppendsTheSelectedKindAndAsksBeforeReplacingThatFile) {
+  test::TempFolder folder;
+  Editor e(PaletteOf(3));
+  e.desktop.SaveNames = {folder.File("warm"), folder.File("warm"), folder.File("warm"), folder.File("warm")};
+  e.desktop.SavePatterns = {"*.gpal *.gpl", "*.gpl", "*.gpl"};
+  e.editor.Save();
+  e.editor.Save();
+  EXPECT_TRUE(std::filesystem::exists(folder.File("warm.gpal")));
+  Palette gimp;
+  ASSERT_TRUE(LoadPaletteFile(folder.File("warm.gpl"), gimp).Ok);
+  EXPECT_EQ(Colors(gimp), Colors(PaletteOf(3)));
+  EXPECT_TRUE(e.desktop.Messages.empty());
+
+  e.desktop.MessageAnswers = {MessageAnswer::Yes};
+  e.editor.RemoveAll();
+  e.desktop.Messages.clear();
+  e.editor.Save();  // warm.gpl exists: No keeps it
+  e.desktop.MessageAnswers = {MessageAnswer::Yes};
+  e.editor.Save();  // warm.gpal exists: Yes replaces it
+  const UserMessage question{folder.File("warm.gpl") + " already exists.\nDo you want to replace it?", "TessmarkPalette",
+                             MessageIcon::Exclamation};
+  ASSERT_EQ(e.desktop.Messages.size(), 2u);
+  EXPECT_EQ(e.desktop.Messages[0], question);
+  ASSERT_TRUE(LoadPaletteFile(folder.File("warm.gpl"), gimp).Ok);
+  EXPECT_EQ(gimp.Count, 3);
+  ASSERT_TRUE(LoadPaletteFile(folder.File("warm.gpal"), gimp).Ok);
+  EXPECT_EQ(gimp.Count, 0);
+}
+
+TEST(cdpalette, LoadingAGimpPaletteSaysWhatItLeftOutOrWhichLineIsWrong) {
+  test::TempFolder folder;
+  std::string many = "GIMP Palette\n";
+  for (int i = 0; i < 300; ++i) many += "9 9 9\n";
+  test::WriteBytes(folder.File("many.gpl"), {many.begin(), many.end()});
+  const std::string bad = "GIMP Palette\n1 2 3\n1 2 256\n";
+  test::WriteBytes(folder.File("bad.GPL"), {bad.begin(), bad.end()});
+  Editor e(PaletteOf(3, true));
+  e.desktop.OpenNames = {folder.File("many.gpl"), folder.File("bad.GPL")};
+  e.editor.Load();
+  EXPECT_EQ(e.editor.EditPalette().Count, 256);
+  e.editor.Load();
+  EXPECT_EQ(e.editor.EditPalette().Count, 256);
+  ASSERT_EQ(e.desktop.Messages.size(), 2u);
+  EXPECT_EQ(e.desktop.Messages[0].Text, folder.File("many.gpl") +
+                                            " holds more colours than a palette takes: the first 256 were loaded, 44 were left out");
+  EXPECT_EQ(e.desktop.Messages[0].Icon, MessageIcon::Information);
+  EXPECT_EQ(e.desktop.Messages[1].Text,
+            "Cannot read the palette file " + folder.File("bad.GPL") + ": line 3: 256 is outside 0 to 255");
+  EXPECT_TRUE(e.editor.AllColorBox()->isChecked());
+}
+
+// Qt centres a dialog over its owner: the boxes and dialogs of the editor show over it, not over
+// the window behind it.
+TEST(cdpalette, OwnsItsBoxesAndDialogs) {
+  QWidget main;
+  QtPlatform desktop(&main);
+  Palette current = PaletteOf(3);
+  {
+    cdpalette editor(current, desktop, &main);
+    editor.show();
+    std::vector<QWidget*> owners;
+    const auto close = [&](QWidget* modal) {
+      owners.push_back(modal->parentWidget());
+      static_cast<QDialog*>(modal)->reject();
+    };
+    test::WhenModalOpens(close);
+    editor.RemoveAll();
+    test::WhenModalOpens(close);
+    editor.Add();
+    test::WhenModalOpens(close);
+    editor.Save();
+    EXPECT_EQ(owners, (std::vector<QWidget*>{&editor, &editor, &editor}));
+  }
+  QWidget* shownOver = nullptr;
+  test::WhenModalOpens([&](QWidget* modal) {
+    shownOver = modal->parentWidget();
+    static_cast<QDialog*>(modal)->reject();
+  });
+  desktop.ShowMessage({"after", "TessmarkPicture", MessageIcon::Stop}, MessageButtons::Ok);
+  EXPECT_EQ(shownOver, &main) << "the main window owns its boxes again once the editor is gone";
 }
 
 TEST(cdpalette, SaysSoWhenAPaletteCannotBeSavedOrLoaded) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/FileFilter.h"
 #include "app/ui/CommandContext.h"
 #include "app/ui/Platform.h"
 
@@ -26,6 +27,8 @@ class FakePlatform : public Platform {
   std::deque<std::optional<ColorRef>> Colors;
   std::deque<std::optional<std::string>> OpenNames;
   std::deque<std::optional<std::string>> SaveNames;
+  std::deque<std::string> SavePatterns;  // the filter selected with each name; else the first one
+  QWidget* DialogOwner = nullptr;
   std::vector<FileDialogRequest> FileRequests;
   std::deque<DialogScript> Dialogs;
   std::vector<ParameterDialog> DialogsShown;
@@ -35,6 +38,7 @@ class FakePlatform : public Platform {
   std::deque<bool> EscapeAnswers;  // then false
   int EscapePolls = 0;
   std::uint32_t Time = 1000;
+  std::function<void()> OnTimeRead;
   std::map<std::string, std::uint32_t> Store;
   bool InsideBusy = false;
   int MessagesWhileBusy = 0;  // a real box could not be answered then: input is swallowed
@@ -59,11 +63,18 @@ class FakePlatform : public Platform {
     FileRequests.push_back(request);
     return OpenNames.empty() ? std::nullopt : Pop(OpenNames);
   }
-  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override {
+  std::optional<SaveChoice> SaveFile(const FileDialogRequest& request) override {
     Events.push_back("save");
     FileRequests.push_back(request);
-    return SaveNames.empty() ? std::nullopt : Pop(SaveNames);
+    if (SaveNames.empty()) return std::nullopt;
+    const std::optional<std::string> name = Pop(SaveNames);
+    if (!name) return std::nullopt;
+    const std::vector<FileFilterEntry> filters = ParseFileFilter(request.Filter);
+    std::string pattern = filters.empty() ? std::string() : filters.front().Pattern;
+    if (!SavePatterns.empty()) pattern = Pop(SavePatterns);
+    return SaveChoice{*name, pattern};
   }
+  QWidget* SetDialogOwner(QWidget* owner) override { return std::exchange(DialogOwner, owner); }
   bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override {
     Events.push_back("dialog");
     DialogsShown.push_back(dialog);
@@ -96,7 +107,10 @@ class FakePlatform : public Platform {
     ++EscapePolls;
     return EscapeAnswers.empty() ? false : Pop(EscapeAnswers);
   }
-  std::uint32_t CurrentTime() override { return Time; }
+  std::uint32_t CurrentTime() override {
+    if (OnTimeRead) OnTimeRead();
+    return Time;
+  }
   std::optional<std::uint32_t> ReadSetting(const std::string& name) override {
     const auto found = Store.find(name);
     if (found == Store.end()) return std::nullopt;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/UserMessage.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// A picture file as a working picture, or why there is none.
+struct PictureOverWhiteRead {
+  std::optional<tessmark::Picture> Picture;
+  // The loader's message for a file it could not read, when it has one.
+  std::optional<UserMessage> Message;
+  // The file was read but its picture does not fit in memory.
+  bool OutOfMemory = false;
+};
+
+// Reads a .bmp, .png or .jpg file (as ReadPictureFile) and lays it over a white picture of its
+// size, so that its transparent parts show white. The size is not checked against any minimum.
+PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory);
+
+}  // namespace tessmark
