@@ -75,6 +75,10 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
     line.Help = true;
     return {};
   }
+  if (word == "--version") {
+    line.Version = true;
+    return {};
+  }
   if (word == "--connectable" || word == "--no-connectable") {
     line.Connectable = word == "--connectable";
     return {};
@@ -122,7 +126,7 @@ Parsed<CommandLine> ParseCommandLine(std::span<const std::string> args) {
       error = operation.Error;
     }
     if (!error.empty()) return Parsed<CommandLine>::Fail(error);
-    if (line.Help) return {std::move(line), {}};
+    if (line.Help || line.Version) return {std::move(line), {}};
   }
   if (std::string error = CheckComplete(line); !error.empty()) return Parsed<CommandLine>::Fail(error);
   return {std::move(line), {}};

@@ -19,6 +19,7 @@ enum class OutputFormat { Jpeg, Png, Bmp };
 // file or the record defaults when the run starts.
 struct CommandLine {
   bool Help = false;
+  bool Version = false;
   std::optional<PictureSize> Size;
   std::string InputFile;
   std::optional<std::uint32_t> Seed;

@@ -30,6 +30,7 @@ Options:
   -o, --output OUT      the picture file to write; its extension chooses the format: .jpg (quality
                         99), .png (lossless) or .bmp (24-bit). It is written whole or not at all.
   -h, --help            show this text
+  --version             show the program's name and version
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
 

@@ -1,7 +1,7 @@
 #include "cli/OutputFile.h"
 
+#include <cerrno>
 #include <cstdint>
-#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -13,30 +13,32 @@
 namespace tessmark::cli {
 namespace {
 
-std::optional<std::vector<std::uint8_t>> Encode(const Picture& picture, OutputFormat format) {
+// Writes the encoded picture into the file as it is made; false when the encoder fails.
+bool Encode(const Picture& picture, OutputFormat format, FileSink& sink) {
+  const ByteSink out = [&sink](std::span<const std::uint8_t> piece) { sink.Write(piece); };
   switch (format) {
     case OutputFormat::Bmp:
-      return EncodeBmpFile(picture);
+      return StreamBmpFile(picture, out);
     case OutputFormat::Png:
-      return EncodePngFile(picture);
+      return StreamPngFile(picture, out);
     case OutputFormat::Jpeg: {
       std::vector<std::uint8_t> stream;
-      if (!EncodeJpegMemory(stream, picture.Pixels(), picture.Width, picture.Height)) return std::nullopt;
-      return stream;
+      if (!EncodeJpegMemory(stream, picture.Pixels(), picture.Width, picture.Height)) return false;
+      out(stream);
+      return true;
     }
   }
-  return std::nullopt;
+  return false;
 }
 
 }  // namespace
 
 std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path) {
-  const auto bytes = Encode(picture, format);
-  if (!bytes) return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
-                            " picture for ", path);
-  if (const int error = WriteFileAtomically(path, *bytes); error != 0) {
-    return Concat("cannot write ", path, ": ", std::generic_category().message(error));
-  }
+  const int error = WriteFileAtomically(path, [&](FileSink& sink) { return Encode(picture, format, sink); });
+  if (error == ECANCELED)
+    return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
+                  " picture for ", path);
+  if (error != 0) return Concat("cannot write ", path, ": ", std::generic_category().message(error));
   return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "app/Version.h"
 #include "app/config/Configuration.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
@@ -67,6 +68,10 @@ int RunCommandLine(std::span<const std::string> args, const RunEnvironment& envi
   }
   if (line.Value->Help) {
     environment.Out << HelpText();
+    return 0;
+  }
+  if (line.Value->Version) {
+    environment.Out << "tessmark " << ProgramVersion << '\n';
     return 0;
   }
   if (const std::string error = Paint(*line.Value, environment); !error.empty()) {

@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "files/Descriptor.h"
+#include "files/HugePages.h"
 
 namespace tessmark {
 
@@ -19,6 +20,10 @@ FileBytes ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
   if (::fstat(fd.get(), &info) != 0) return {{}, errno};
   if (S_ISDIR(info.st_mode)) return {{}, EISDIR};
   // The size is only a hint (the file may change while it is read); the limit holds regardless.
+  if (info.st_size > 0 && static_cast<std::uint64_t>(info.st_size) <= maxBytes) {
+    result.Bytes.reserve(static_cast<std::size_t>(info.st_size));
+    AdviseHugePages(result.Bytes.data(), result.Bytes.capacity());
+  }
   std::uint8_t chunk[65536];
   for (;;) {
     const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);

@@ -101,6 +101,16 @@ std::optional<Picture> DecodeDib(std::span<const std::uint8_t> dib, const DibHea
   return picture;
 }
 
+std::optional<DibBgrRows> FindDibBgrRows(std::span<const std::uint8_t> dib, const DibHeader& header,
+                                         std::size_t pixelOffset) {
+  if (header.BitCount != 24 || pixelOffset > dib.size() || !RowsFit(dib.subspan(pixelOffset), header))
+    return std::nullopt;
+  const auto stride = static_cast<std::ptrdiff_t>(DibRowStride(24, static_cast<std::uint32_t>(header.Width)));
+  const std::uint8_t* rows = dib.data() + pixelOffset;
+  if (header.TopDown) return DibBgrRows{rows, stride};
+  return DibBgrRows{rows + stride * (header.Height - 1), -stride};
+}
+
 std::optional<Picture> DecodeDib(std::span<const std::uint8_t> dib) {
   const std::optional<DibHeader> header = ReadDibHeader(dib);
   if (!header) return std::nullopt;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "imageio/ByteSink.h"
+
 namespace tessmark {
 
 // Size of the header that every device-independent bitmap we write starts with.
@@ -18,11 +20,16 @@ constexpr std::uint64_t DibRowStride(std::uint32_t bitCount, std::uint32_t width
 // Fills the blue, green, red bytes of picture row y (0 = top).
 using DibRowSource = std::function<void(std::int32_t y, std::uint8_t* bgr)>;
 
+// Bytes of a 24-bit bitmap's header and rows, or nothing when the size is not positive or the
+// bitmap with `front` more bytes before it does not fit the headers' 32-bit fields.
+std::optional<std::uint32_t> Dib24Bytes(std::int32_t width, std::int32_t height, std::uint32_t front = 0);
+
 // A 24-bit bottom-up bitmap: the 40-byte header (positive height, BI_RGB, every unnamed field 0)
-// followed by the rows, each padded to a multiple of 4 bytes. Nothing when the size does not fit
-// the header's 32-bit fields or the memory is not there. The first `front` bytes are left zero for
-// a header that the caller puts in front (a file header).
-std::optional<std::vector<std::uint8_t>> EncodeDib24(std::int32_t width, std::int32_t height, const DibRowSource& row,
-                                                     std::uint32_t front = 0);
+// followed by the rows, each padded to a multiple of 4 bytes, handed out a row at a time. False
+// (and nothing handed out) when Dib24Bytes refuses the size.
+bool StreamDib24(std::int32_t width, std::int32_t height, const DibRowSource& row, const ByteSink& out);
+
+// The same bitmap in one block. Nothing when the size is refused or the memory is not there.
+std::optional<std::vector<std::uint8_t>> EncodeDib24(std::int32_t width, std::int32_t height, const DibRowSource& row);
 
 }  // namespace tessmark

@@ -60,26 +60,15 @@ void SkipInput(j_decompress_ptr codec, long count) {
 
 void TerminateSource(j_decompress_ptr) {}
 
-bool Allocate(std::vector<std::uint8_t>& pixels, std::size_t n) noexcept {
-  try {
-    pixels.assign(n, 0);
-    return true;
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
+// Whether libjpeg can deliver the picture as red, green, blue (and alpha) itself: from colour and
+// greyscale files, not from CMYK ones.
+bool Convertible(const jpeg_decompress_struct& codec) {
+  return codec.out_color_space == JCS_RGB || codec.out_color_space == JCS_GRAYSCALE;
 }
 
-void StoreRow(const JSAMPLE* samples, int components, JDIMENSION width, std::uint8_t* out) {
-  if (components == 3) {
-    std::copy(samples, samples + width * 3, out);
-  } else if (components == 1) {
-    for (JDIMENSION x = 0; x < width; ++x, out += 3) out[0] = out[1] = out[2] = samples[x];
-  }
-}
-
-// libjpeg reports errors by longjmp: this function keeps no object with a destructor; the pixel
-// block belongs to the caller.
-bool Decode(std::span<const std::uint8_t> data, RgbImage& image) {
+// libjpeg reports errors by longjmp: this function keeps no object with a destructor; the rows'
+// destination belongs to the caller.
+bool Decode(std::span<const std::uint8_t> data, PictureRows& rows) {
   jpeg_decompress_struct codec;
   JpegErrors errors;
   codec.err = InstallJpegErrors(errors);
@@ -104,33 +93,70 @@ bool Decode(std::span<const std::uint8_t> data, RgbImage& image) {
     jpeg_destroy_decompress(&codec);
     return false;
   }
+  const bool convertible = Convertible(codec);
+  const RowLayout layout = rows.Preferred() == RowLayout::Rgba ? RowLayout::Rgba : RowLayout::Rgb;
+  if (convertible) codec.out_color_space = layout == RowLayout::Rgba ? JCS_EXT_RGBA : JCS_RGB;
   jpeg_start_decompress(&codec);
-  if (std::uint64_t{codec.output_width} * codec.output_height != pixels || !Allocate(image.Pixels, pixels * 3)) {
+  const auto width = static_cast<std::int32_t>(codec.output_width);
+  const auto height = static_cast<std::int32_t>(codec.output_height);
+  if (std::uint64_t{codec.output_width} * codec.output_height != pixels || !rows.Start(width, height)) {
     jpeg_destroy_decompress(&codec);
     return false;
   }
-  const int components = codec.output_components;
-  JSAMPARRAY row = (*codec.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&codec), JPOOL_IMAGE,
-                                              codec.output_width * static_cast<JDIMENSION>(components), 1);
-  const std::size_t stride = std::size_t{codec.output_width} * 3;
+  const JDIMENSION stride = codec.output_width * static_cast<JDIMENSION>(std::max(codec.output_components, 4));
+  JSAMPARRAY scratch =
+      (*codec.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&codec), JPOOL_IMAGE, stride, 1);
+  // Rows the file cannot give (other colour spaces, a stream that stops) stay black.
+  JSAMPARRAY black =
+      (*codec.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&codec), JPOOL_IMAGE, stride, 1);
+  std::fill(black[0], black[0] + stride, JSAMPLE{0});
   while (codec.output_scanline < codec.output_height) {
-    const JDIMENSION y = codec.output_scanline;
-    if (jpeg_read_scanlines(&codec, row, 1) != 1) break;
-    StoreRow(row[0], components, codec.output_width, image.Pixels.data() + y * stride);
+    const auto y = static_cast<std::int32_t>(codec.output_scanline);
+    std::uint8_t* direct = convertible ? rows.Direct(y, layout) : nullptr;
+    JSAMPROW target = direct != nullptr ? direct : scratch[0];
+    if (jpeg_read_scanlines(&codec, &target, 1) != 1) break;
+    if (direct == nullptr) rows.Put(y, convertible ? scratch[0] : black[0], convertible ? layout : RowLayout::Rgb);
   }
-  image.Width = static_cast<std::int32_t>(codec.output_width);
-  image.Height = static_cast<std::int32_t>(codec.output_height);
+  for (auto y = static_cast<std::int32_t>(codec.output_scanline); y < height; ++y) rows.Put(y, black[0], RowLayout::Rgb);
   jpeg_finish_decompress(&codec);
   jpeg_destroy_decompress(&codec);
   return true;
 }
 
+// An RgbImage filled row by row, black where nothing is decoded.
+class RgbImageRows final : public PictureRows {
+ public:
+  explicit RgbImageRows(RgbImage& image) : image_(image) {}
+  RowLayout Preferred() const override { return RowLayout::Rgb; }
+  bool Start(std::int32_t width, std::int32_t height) override {
+    try {
+      image_.Pixels.assign(std::size_t(width) * std::size_t(height) * 3, 0);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    image_.Width = width;
+    image_.Height = height;
+    return true;
+  }
+  std::uint8_t* Direct(std::int32_t y, RowLayout) override { return Row(y); }
+  void Put(std::int32_t y, const std::uint8_t* pixels, RowLayout) override {
+    std::copy(pixels, pixels + std::size_t(image_.Width) * 3, Row(y));
+  }
+
+ private:
+  std::uint8_t* Row(std::int32_t y) { return image_.Pixels.data() + std::size_t(y) * std::size_t(image_.Width) * 3; }
+  RgbImage& image_;
+};
+
 }  // namespace
 
 RgbImage DecodeJpegMemory(std::span<const std::uint8_t> data) {
   RgbImage image;
-  if (!Decode(data, image)) return {};
+  RgbImageRows rows(image);
+  if (!Decode(data, rows)) return {};
   return image;
 }
+
+bool DecodeJpegRows(std::span<const std::uint8_t> data, PictureRows& rows) { return Decode(data, rows); }
 
 }  // namespace tessmark

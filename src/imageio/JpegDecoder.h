@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <span>
 
+#include "imageio/PictureRows.h"
 #include "imageio/RgbImage.h"
 
 namespace tessmark {
@@ -12,5 +13,9 @@ namespace tessmark {
 // with other component counts stay black. Width and height are 0, and no pixels, on failure:
 // empty or broken input, a zero size, or more than MaxDecodedPixels.
 RgbImage DecodeJpegMemory(std::span<const std::uint8_t> data);
+
+// The same decoding into a destination of the caller's, in its preferred layout where libjpeg can
+// deliver it; false on the same failures (the destination may then hold part of the rows).
+bool DecodeJpegRows(std::span<const std::uint8_t> data, PictureRows& rows);
 
 }  // namespace tessmark

@@ -1,10 +1,12 @@
 #include "imageio/PictureFile.h"
 
-#include <cstring>
 #include <new>
+#include <vector>
 
 #include "files/FileBytes.h"
+#include "files/HugePages.h"
 #include "imageio/BmpFile.h"
+#include "imageio/DibDecoder.h"
 #include "imageio/JpegDecoder.h"
 #include "imageio/PngLibrary.h"
 #include "imageio/RgbImage.h"
@@ -26,7 +28,7 @@ std::string UpperExtension(const std::string& path) {
   return extension;
 }
 
-// The plug-in's pixel block, handed back to it however the copy ends.
+// The plug-in's pixel block, handed back to it however the reading ends.
 class PluginPixels {
  public:
   explicit PluginPixels(FreePngImageFunction release) : release_(release) {}
@@ -41,88 +43,120 @@ class PluginPixels {
   FreePngImageFunction release_;
 };
 
-std::optional<RawPicture> FromBmp(const std::vector<std::uint8_t>& file) {
-  const std::optional<Picture> picture = DecodeBmpFile(file);
-  if (!picture) return std::nullopt;
-  RawPicture raw{picture->Width, picture->Height, std::vector<std::uint8_t>(picture->ByteCount() / 3 * 4), true, false};
-  const std::uint8_t* s = picture->Pixels();
-  for (std::uint8_t* d = raw.Pixels.data(); d != raw.Pixels.data() + raw.Pixels.size(); d += 4, s += 3) {
-    std::memcpy(d, s, 3);
-    d[3] = s[0] == 255 && s[1] == 255 && s[2] == 255 ? 0 : 255;  // white is the background of stamps
-  }
-  return raw;
+PictureFault Rows(std::int32_t width, std::int32_t height, const std::uint8_t* first, std::ptrdiff_t step,
+                  RowLayout layout, PictureRows& rows) {
+  if (!rows.Start(width, height)) return PictureFault::NoMemory;
+  for (std::int32_t y = 0; y < height; ++y) rows.Put(y, first + step * y, layout);
+  return PictureFault::None;
 }
 
-PictureRead<RawPicture> FromPng(const std::vector<std::uint8_t>& file, const std::string& path,
-                                const std::string& programDirectory) {
+// Uncompressed 24-bit files, the common case, go from the file's bytes straight to the rows.
+PictureFault FromBmp(std::span<const std::uint8_t> file, PictureRows& rows) {
+  const std::optional<BmpFileLayout> layout = ReadBmpFileLayout(file);
+  if (!layout) return PictureFault::Damaged;
+  const DibHeader& h = layout->Header;
+  if (const std::optional<DibBgrRows> bgr = FindDibBgrRows(layout->Dib, h, layout->PixelOffset))
+    return Rows(h.Width, h.Height, bgr->First, bgr->Step, RowLayout::BgrKeyed, rows);
+  const std::optional<Picture> picture = DecodeDib(layout->Dib, h, layout->PixelOffset);
+  if (!picture) return PictureFault::Damaged;
+  return Rows(h.Width, h.Height, picture->Pixels(), std::ptrdiff_t{h.Width} * 3, RowLayout::RgbKeyed, rows);
+}
+
+PictureFailure FromPng(std::span<const std::uint8_t> file, const std::string& path, const std::string& programDirectory,
+                       PictureRows& rows) {
   const PngLibrary library = LoadPngLibrary(programDirectory);
-  if (library.LoadPngImage == nullptr) return {std::nullopt, library.Message};
-  const UserMessage unreadable{"Error reading png-file " + path, "readingfile"};
+  if (library.LoadPngImage == nullptr) return {library.Message, PictureFault::NoPlugin};
   std::int32_t width = 0, height = 0;
   unsigned char alpha = 0;
   PluginPixels block(library.FreePngImage);
-  const bool loaded = library.LoadPngImage(file.data(), static_cast<std::uint32_t>(file.size()), &width, &height,
+  const bool loaded = file.size() <= 0xFFFFFFFFu &&
+                      library.LoadPngImage(file.data(), static_cast<std::uint32_t>(file.size()), &width, &height,
                                            &alpha, &block.pixels) != 0;
   // The plug-in's answer is checked like any other input before its block is read.
   if (!loaded || block.pixels == nullptr || width <= 0 || height <= 0 ||
       std::uint64_t(width) * std::uint64_t(height) > MaxDecodedPixels)
-    return {std::nullopt, unreadable};
-  const std::size_t bytes = std::size_t(width) * std::size_t(height) * (alpha ? 4 : 3);
-  return {RawPicture{width, height, std::vector<std::uint8_t>(block.pixels, block.pixels + bytes), alpha != 0, true},
-          std::nullopt};
+    return {UserMessage{"Error reading png-file " + path, "readingfile"}, PictureFault::Damaged};
+  // The plug-in's rows run from the bottom.
+  const std::ptrdiff_t stride = std::ptrdiff_t{width} * (alpha ? 4 : 3);
+  return {std::nullopt, Rows(width, height, block.pixels + stride * (height - 1), -stride,
+                             alpha ? RowLayout::Rgba : RowLayout::Rgb, rows)};
 }
 
-std::optional<RawPicture> FromJpeg(const std::vector<std::uint8_t>& file) {
-  RgbImage image = DecodeJpegMemory(file);
-  if (image.Width <= 0 || image.Height <= 0) return std::nullopt;
-  return RawPicture{image.Width, image.Height, std::move(image.Pixels), false, false};
-}
-
-PictureRead<RawPicture> Decode(const std::vector<std::uint8_t>& file, const std::string& path,
-                               const std::string& programDirectory) {
-  const std::string extension = UpperExtension(path);
-  if (extension == ".BMP") return {FromBmp(file), std::nullopt};
-  if (extension == ".PNG") return FromPng(file, path, programDirectory);
-  if (extension == ".JPG") return {FromJpeg(file), std::nullopt};
-  return {};
-}
-
-LoadedPicture ToRgba(const RawPicture& raw) {
-  LoadedPicture out{raw.Width, raw.Height, std::vector<std::uint8_t>(std::size_t(raw.Width) * raw.Height * 4)};
-  const std::size_t in = raw.FourBytes ? 4 : 3;
-  for (std::int32_t y = 0; y < raw.Height; ++y) {
-    const std::int32_t sourceRow = raw.BottomUp ? raw.Height - 1 - y : y;
-    const std::uint8_t* s = raw.Pixels.data() + std::size_t(sourceRow) * raw.Width * in;
-    std::uint8_t* d = out.Pixels.data() + std::size_t(y) * raw.Width * 4;
-    for (std::int32_t x = 0; x < raw.Width; ++x, s += in, d += 4) {
-      std::memcpy(d, s, 3);
-      d[3] = in == 4 ? s[3] : 255;
+// The loaded picture, filled a row at a time without first clearing it.
+class LoadedRows final : public PictureRows {
+ public:
+  explicit LoadedRows(LoadedPicture& picture) : picture_(picture) {}
+  RowLayout Preferred() const override { return RowLayout::Rgba; }
+  bool Start(std::int32_t width, std::int32_t height) override {
+    try {
+      picture_.Pixels.reserve(std::size_t(width) * std::size_t(height) * 4);
+      row_.resize(std::size_t(width) * 4);
+    } catch (const std::bad_alloc&) {
+      return false;
     }
+    AdviseHugePages(picture_.Pixels.data(), picture_.Pixels.capacity());
+    picture_.Width = width;
+    picture_.Height = height;
+    return true;
   }
-  return out;
+  std::uint8_t* Direct(std::int32_t, RowLayout) override { return nullptr; }
+  // Within the room Start made: appending allocates nothing.
+  void Put(std::int32_t, const std::uint8_t* pixels, RowLayout layout) override {
+    if (layout != RowLayout::Rgba) {
+      RowToRgba(pixels, layout, picture_.Width, row_.data());
+      pixels = row_.data();
+    }
+    picture_.Pixels.insert(picture_.Pixels.end(), pixels, pixels + row_.size());
+  }
+
+ private:
+  LoadedPicture& picture_;
+  std::vector<std::uint8_t> row_;
+};
+
+template <class Decode> PictureRead<LoadedPicture> Loaded(const Decode& decode) {
+  LoadedPicture picture;
+  LoadedRows rows(picture);
+  PictureFailure failure = decode(rows);
+  if (failure.Fault != PictureFault::None) return {std::nullopt, std::move(failure.Message), failure.Fault, failure.Error};
+  return {std::move(picture), std::nullopt};
 }
 
 }  // namespace
 
-PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory) {
-  const FileBytes file = ReadWholeFile(path, MaxPictureFileBytes);
-  if (file.Error != 0)
-    return {std::nullopt, UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"}};
+PictureFailure DecodePictureFile(std::span<const std::uint8_t> file, const std::string& path,
+                                 const std::string& programDirectory, PictureRows& rows) {
+  const std::string extension = UpperExtension(path);
   try {
-    return Decode(file.Bytes, path, programDirectory);
+    if (extension == ".BMP") return {std::nullopt, FromBmp(file, rows)};
+    if (extension == ".PNG") return FromPng(file, path, programDirectory, rows);
+    if (extension == ".JPG") return {std::nullopt, DecodeJpegRows(file, rows) ? PictureFault::None : PictureFault::Damaged};
   } catch (const std::bad_alloc&) {
-    return {};
+    return {std::nullopt, PictureFault::NoMemory};
   }
+  return {std::nullopt, PictureFault::UnknownExtension};
+}
+
+PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows) {
+  FileBytes file;
+  try {
+    file = ReadWholeFile(path, MaxPictureFileBytes);
+  } catch (const std::bad_alloc&) {
+    return {std::nullopt, PictureFault::NoMemory};
+  }
+  if (file.Error != 0)
+    return {UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"},
+            PictureFault::Unreadable, file.Error};
+  return DecodePictureFile(file.Bytes, path, programDirectory, rows);
 }
 
 PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory) {
-  PictureRead<RawPicture> raw = ReadPictureFile(path, programDirectory);
-  if (!raw.Picture) return {std::nullopt, std::move(raw.Message)};
-  try {
-    return {ToRgba(*raw.Picture), std::nullopt};
-  } catch (const std::bad_alloc&) {
-    return {};
-  }
+  return Loaded([&](PictureRows& rows) { return ReadPictureFile(path, programDirectory, rows); });
+}
+
+PictureRead<LoadedPicture> DecodePictureRgba(std::span<const std::uint8_t> file, const std::string& path,
+                                             const std::string& programDirectory) {
+  return Loaded([&](PictureRows& rows) { return DecodePictureFile(file, path, programDirectory, rows); });
 }
 
 }  // namespace tessmark

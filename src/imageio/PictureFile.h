@@ -2,37 +2,49 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
-#include <vector>
 
 #include "app/UserMessage.h"
+#include "imageio/PictureRows.h"
 #include "picture/LoadedPicture.h"
 
 namespace tessmark {
 
-// A picture file as its decoder delivers it: 3 bytes a pixel (red, green, blue) or, with FourBytes,
-// 4 (alpha added); rows from the top, or from the bottom with BottomUp.
-struct RawPicture {
-  std::int32_t Width = 0;
-  std::int32_t Height = 0;
-  std::vector<std::uint8_t> Pixels;
-  bool FourBytes = false;
-  bool BottomUp = false;
+// Where a read failed, for callers that tell it in their own words.
+enum class PictureFault { None, Unreadable, UnknownExtension, Damaged, NoPlugin, NoMemory };
+
+// Why a picture file gave no picture; the message, when there is one, is for the user.
+struct PictureFailure {
+  std::optional<UserMessage> Message;
+  PictureFault Fault = PictureFault::None;
+  int Error = 0;  // the errno of an Unreadable file
 };
 
-// A result without a picture is a failure; the message, when there is one, is for the user.
+// A result without a picture is a failure, told by the other fields.
 template <class T> struct PictureRead {
   std::optional<T> Picture;
   std::optional<UserMessage> Message;
+  PictureFault Fault = PictureFault::None;
+  int Error = 0;
 };
 
-// Reads a ".BMP", ".PNG" or ".JPG" file (the extension decides, in any letter case). BMP pixels
-// that are pure white get alpha 0, all others 255; PNG files are decoded by the plug-in in
-// programDirectory. Messages: a file that cannot be read ("accessfile"), a missing plug-in, a PNG
-// the plug-in refuses ("readingfile"); other failures have none.
-PictureRead<RawPicture> ReadPictureFile(const std::string& path, const std::string& programDirectory);
+// Decodes a ".BMP", ".PNG" or ".JPG" file held in memory into rows (the extension of path decides,
+// in any letter case). BMP pixels that are pure white are the transparent background, all others
+// opaque; PNG files are decoded by the plug-in in programDirectory. Messages: a missing plug-in, a
+// PNG the plug-in refuses ("readingfile"); other failures have none.
+PictureFailure DecodePictureFile(std::span<const std::uint8_t> file, const std::string& path,
+                                 const std::string& programDirectory, PictureRows& rows);
 
-// The same as 4-byte pixels, rows from the top, alpha 255 where the file has none.
+// Reads the file and decodes it the same way; a file that cannot be read has the message
+// "accessfile". The file's bytes are let go before this returns.
+PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows);
+
+// The picture of a file as 4-byte pixels, rows from the top, alpha 255 where the file has none.
 PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory);
+
+// The same from the file's bytes already in memory.
+PictureRead<LoadedPicture> DecodePictureRgba(std::span<const std::uint8_t> file, const std::string& path,
+                                             const std::string& programDirectory);
 
 }  // namespace tessmark

@@ -1,21 +1,40 @@
 #include "imageio/PictureOverWhite.h"
 
-#include "imageio/PictureFile.h"
+#include "files/HugePages.h"
 
 namespace tessmark {
+namespace {
+
+class OverWhiteRows final : public PictureRows {
+ public:
+  explicit OverWhiteRows(std::optional<Picture>& picture) : picture_(picture) {}
+  RowLayout Preferred() const override { return RowLayout::Rgb; }
+  bool Start(std::int32_t width, std::int32_t height) override {
+    picture_ = AllocatePicture(width, height);
+    if (picture_) AdviseHugePages(picture_->Pixels(), picture_->ByteCount());
+    return picture_.has_value();
+  }
+  // Opaque rows, and keyed ones whose white is the white they lie on, are the picture's own.
+  std::uint8_t* Direct(std::int32_t y, RowLayout layout) override {
+    return layout == RowLayout::Rgb || layout == RowLayout::RgbKeyed ? picture_->Row(y) : nullptr;
+  }
+  void Put(std::int32_t y, const std::uint8_t* pixels, RowLayout layout) override {
+    RowOverWhite(pixels, layout, picture_->Width, picture_->Row(y));
+  }
+
+ private:
+  std::optional<Picture>& picture_;
+};
+
+}  // namespace
 
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory) {
-  PictureRead<LoadedPicture> read = LoadPictureRgba(path, programDirectory);
-  if (!read.Picture) return {std::nullopt, std::move(read.Message), false};
-  const LoadedPicture& loaded = *read.Picture;
-  std::optional<Picture> picture = AllocatePicture(loaded.Width, loaded.Height);
-  if (!picture) return {std::nullopt, std::nullopt, true};
-  std::uint8_t* out = picture->Pixels();
-  for (std::size_t i = 0; i < loaded.Pixels.size(); i += 4) {
-    const std::uint8_t alpha = loaded.Pixels[i + 3];
-    for (std::size_t c = 0; c < 3; ++c) *out++ = BlendChannel(255, loaded.Pixels[i + c], alpha);
-  }
-  return {std::move(picture), std::nullopt, false};
+  std::optional<Picture> picture;
+  OverWhiteRows rows(picture);
+  PictureFailure failure = ReadPictureFile(path, programDirectory, rows);
+  if (failure.Fault == PictureFault::None) return {std::move(picture), std::nullopt};
+  return {std::nullopt, std::move(failure.Message), failure.Fault == PictureFault::NoMemory, failure.Fault,
+          failure.Error};
 }
 
 }  // namespace tessmark

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/UserMessage.h"
+#include "imageio/PictureFile.h"
 #include "picture/Picture.h"
 
 namespace tessmark {
@@ -15,10 +16,13 @@ struct PictureOverWhiteRead {
   std::optional<UserMessage> Message;
   // The file was read but its picture does not fit in memory.
   bool OutOfMemory = false;
+  PictureFault Fault = PictureFault::None;
+  int Error = 0;  // the errno of an Unreadable file
 };
 
 // Reads a .bmp, .png or .jpg file (as ReadPictureFile) and lays it over a white picture of its
 // size, so that its transparent parts show white. The size is not checked against any minimum.
+// The pixels go from the decoder to the picture in one pass.
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory);
 
 }  // namespace tessmark

@@ -5,6 +5,7 @@
 
 #include "app/Directories.h"
 #include "app/ui/MainWindow.h"
+#include "app/ui/StartOptions.h"
 
 namespace {
 
@@ -17,10 +18,22 @@ bool DisplayNamed() {
 #endif
 }
 
+// The program's words as Qt would read them, before any application object exists.
+QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (!DisplayNamed()) {
+  // --help and --version need no display.
+  const tessmark::StartRequest request = tessmark::ReadStartOptions(Arguments(argc, argv));
+  std::fputs(request.Output.c_str(), stdout);
+  std::fputs(request.Error.c_str(), stderr);
+  if (!request.OpenWindow) return request.Status;
+  if (!request.DisplayGiven && !DisplayNamed()) {
     std::fputs("vornade needs a display. Start it on a virtual one with: xvfb-run -a vornade\n"
                "or make pictures without a window with: tessmark --help\n",
                stderr);
