@@ -33,5 +33,8 @@ inline constexpr int PartExport = 32792;
 inline constexpr int PartFilter = 32793;
 inline constexpr int LoadConfiguration = 32799;
 inline constexpr int SaveConfiguration = 32800;
+// Commands of our own, after the original ones.
+inline constexpr int ImportPictureFile = 32830;
+inline constexpr int ExportPng = 32831;
 
 }  // namespace tessmark::command_id

@@ -16,8 +16,10 @@ MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
 std::vector<MenuEntry> BuildMainMenu() {
   return {
       Submenu("File", {Item("New", id::New),
-                       Submenu("Import", {Item("Clipboard", id::ImportClipboard)}),
-                       Submenu("Export", {Item("Clipboard", id::ExportClipboard), Item("Jpeg ...", id::ExportJpeg)}),
+                       Submenu("Import", {Item("Clipboard", id::ImportClipboard),
+                                          Item("Picture file ...", id::ImportPictureFile)}),
+                       Submenu("Export", {Item("Clipboard", id::ExportClipboard), Item("Jpeg ...", id::ExportJpeg),
+                                          Item("Png ...", id::ExportPng)}),
                        Separator(),
                        Item("Exit", id::Exit),
                        Item("About Box ...", id::AboutBox),

@@ -28,6 +28,16 @@ std::string UpperExtension(const std::string& path) {
   return extension;
 }
 
+enum class FileKind { Unknown, Bmp, Png, Jpeg };
+
+FileKind KindOf(const std::string& path, JpegNames jpegNames) {
+  const std::string extension = UpperExtension(path);
+  if (extension == ".BMP") return FileKind::Bmp;
+  if (extension == ".PNG") return FileKind::Png;
+  if (extension == ".JPG" || (extension == ".JPEG" && jpegNames == JpegNames::JpgOrJpeg)) return FileKind::Jpeg;
+  return FileKind::Unknown;
+}
+
 // The plug-in's pixel block, handed back to it however the reading ends.
 class PluginPixels {
  public:
@@ -124,20 +134,28 @@ template <class Decode> PictureRead<LoadedPicture> Loaded(const Decode& decode) 
 
 }  // namespace
 
+bool IsPictureFileName(const std::string& path, JpegNames jpegNames) {
+  return KindOf(path, jpegNames) != FileKind::Unknown;
+}
+
 PictureFailure DecodePictureFile(std::span<const std::uint8_t> file, const std::string& path,
-                                 const std::string& programDirectory, PictureRows& rows) {
-  const std::string extension = UpperExtension(path);
+                                 const std::string& programDirectory, PictureRows& rows, JpegNames jpegNames) {
   try {
-    if (extension == ".BMP") return {std::nullopt, FromBmp(file, rows)};
-    if (extension == ".PNG") return FromPng(file, path, programDirectory, rows);
-    if (extension == ".JPG") return {std::nullopt, DecodeJpegRows(file, rows) ? PictureFault::None : PictureFault::Damaged};
+    switch (KindOf(path, jpegNames)) {
+      case FileKind::Bmp: return {std::nullopt, FromBmp(file, rows)};
+      case FileKind::Png: return FromPng(file, path, programDirectory, rows);
+      case FileKind::Jpeg:
+        return {std::nullopt, DecodeJpegRows(file, rows) ? PictureFault::None : PictureFault::Damaged};
+      case FileKind::Unknown: break;
+    }
   } catch (const std::bad_alloc&) {
     return {std::nullopt, PictureFault::NoMemory};
   }
   return {std::nullopt, PictureFault::UnknownExtension};
 }
 
-PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows) {
+PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows,
+                               JpegNames jpegNames) {
   FileBytes file;
   try {
     file = ReadWholeFile(path, MaxPictureFileBytes);
@@ -147,7 +165,7 @@ PictureFailure ReadPictureFile(const std::string& path, const std::string& progr
   if (file.Error != 0)
     return {UserMessage{"Error openging file " + path + " error " + std::to_string(file.Error), "accessfile"},
             PictureFault::Unreadable, file.Error};
-  return DecodePictureFile(file.Bytes, path, programDirectory, rows);
+  return DecodePictureFile(file.Bytes, path, programDirectory, rows, jpegNames);
 }
 
 PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory) {

@@ -16,6 +16,13 @@ bool CommandContext::RequirePicture() {
   return false;
 }
 
+void CommandContext::ResetView() {
+  State.Zoom = 1;
+  State.ScrollX = 0;
+  State.ScrollY = 0;
+  View.LayoutScrollBars();
+}
+
 bool CommandContext::CheckPictureSize(std::int32_t width, std::int32_t height) {
   if (width >= 4 && height >= 4) return true;
   Desktop.ShowMessage(PictureTooSmallMessage(), MessageButtons::Ok);

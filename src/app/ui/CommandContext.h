@@ -36,6 +36,8 @@ struct CommandContext {
   MainView& View;
 
   void RebuildDisplay() { View.RebuildDisplay(); }
+  // The view of a picture that replaced another: zoom 1, offsets 0, scroll ranges to its size.
+  void ResetView();
   // Snapshot before a change of the picture; false, after telling the user, when it does not
   // fit in memory, and the command must then leave the picture alone.
   bool TakeUndoSnapshot();

@@ -7,6 +7,8 @@
 #include "app/ui/PaintCommands.h"
 #include "imageio/ui/ClipboardCommands.h"
 #include "imageio/ui/JpegExportCommand.h"
+#include "imageio/ui/PictureFileImport.h"
+#include "imageio/ui/PngExportCommand.h"
 #include "imageio/ui/PreviewCommand.h"
 #include "palette/ui/PaletteCommand.h"
 
@@ -21,6 +23,8 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterPaletteCommand(table);
   RegisterClipboardCommands(table);
   RegisterJpegExportCommand(table);
+  RegisterPngExportCommand(table);
+  RegisterPictureFileImportCommand(table);
   RegisterPreviewCommand(table);
 }
 

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMenuBar>
 
 #include "app/BuildStamp.h"
@@ -15,6 +17,7 @@
 #include "app/ui/PlacementSettings.h"
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/QtPlatform.h"
+#include "imageio/ui/PictureFileImport.h"
 
 namespace tessmark {
 namespace {
@@ -60,6 +63,7 @@ MainWindow::MainWindow(Start start)
   setCentralWidget(picture_);
   BuildMenuBar();
   setWindowIcon(ProgramIcon());
+  setAcceptDrops(true);
   setWindowTitle(QString::fromStdString(MainWindowTitle()));
   state_.ConfigPath = MainConfigPath(state_.DataDirectory);
   LoadMainConfiguration(context_);
@@ -117,6 +121,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   if (!ended_) ConfirmExit(context_);
   if (ended_) event->accept();
   else event->ignore();
+}
+
+// Files from a file manager come as URLs; what is dropped decides the message, so every drop of
+// URLs is taken.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    paths.push_back((url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString());
+  event->acceptProposedAction();
+  ImportDroppedFiles(context_, paths);
 }
 
 }  // namespace tessmark

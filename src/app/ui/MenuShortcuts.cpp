@@ -10,6 +10,8 @@ QList<QKeySequence> CommandShortcuts(int commandId) {
     case id::New: return {QKeySequence::New};
     case id::ExportClipboard: return {QKeySequence::Copy};
     case id::ImportClipboard: return {QKeySequence::Paste};
+    case id::ImportPictureFile: return {QKeySequence::Open};
+    case id::ExportPng: return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E)};
     case id::Undo: return {QKeySequence::Undo};
     case id::Exit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
     case id::ZoomIn: return {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)};

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace tessmark {
 
@@ -31,12 +32,19 @@ void PictureView::LayoutScrollBars() {
   vertical_->setGeometry(cw - ScrollBarSize, 0, ScrollBarSize, ch - ScrollBarSize);
   horizontal_->setPageStep(std::max(1, cw - ScrollBarSize));
   vertical_->setPageStep(std::max(1, ch - ScrollBarSize));
+  // A new range would clamp the old thumb and report it as a scroll: the offsets decide instead,
+  // and only what lies beyond the new range is clamped.
+  const QSignalBlocker quietHorizontal(horizontal_);
+  const QSignalBlocker quietVertical(vertical_);
   if (state_.CurrentPicture) {
     horizontal_->setRange(0, state_.CurrentPicture->Width);
     vertical_->setRange(0, state_.CurrentPicture->Height);
   }
   horizontal_->setValue(state_.ScrollX);
   vertical_->setValue(state_.ScrollY);
+  state_.ScrollX = horizontal_->value();
+  state_.ScrollY = vertical_->value();
+  update();
 }
 
 void PictureView::paintEvent(QPaintEvent*) {

@@ -48,18 +48,11 @@ std::optional<Picture> ReadClipboardPicture(CommandContext& c) {
   return std::nullopt;
 }
 
-void ResetView(CommandContext& c) {
-  c.State.Zoom = 1;
-  c.State.ScrollX = 0;
-  c.State.ScrollY = 0;
-  c.View.LayoutScrollBars();
-}
-
 void ImportClipboardPicture(CommandContext& c) {
   std::optional<Picture> image = ReadClipboardPicture(c);
   if (image && c.CheckPictureSize(image->Width, image->Height)) {
     c.State.CurrentPicture = std::move(image);
-    ResetView(c);
+    c.ResetView();
   }
   c.RebuildDisplay();
 }
@@ -78,7 +71,7 @@ void ImportPicturePart(CommandContext& c, const Picture& image) {
 void ImportClipboardPart(CommandContext& c) {
   if (const std::optional<Picture> image = ReadClipboardPicture(c)) {
     ImportPicturePart(c, *image);
-    ResetView(c);
+    c.ResetView();
   }
   c.RebuildDisplay();
 }

@@ -108,6 +108,12 @@ TEST_F(MainWindowDisplayTest, NewPutsTheViewBackAtTheOrigin) {
   EXPECT_EQ(window->State().ScrollX, 0);
   EXPECT_EQ(Horizontal().value(), 0);
   EXPECT_EQ(Horizontal().maximum(), 200);
+  Horizontal().setValue(200);
+  Vertical().setValue(100);
+  NewPicture(50, 40);  // smaller than the offsets: the bars' clamp must not become the view
+  EXPECT_EQ(window->State().ScrollX, 0);
+  EXPECT_EQ(window->State().ScrollY, 0);
+  EXPECT_EQ(Shown(0, 0), qRgb(0, 0, 7));
 }
 
 TEST_F(MainWindowDisplayTest, UndoWithoutSnapshotLeavesAnEmptyWindow) {
