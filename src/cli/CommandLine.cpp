@@ -2,6 +2,9 @@
 
 #include <cctype>
 
+#include "recipe/Quoting.h"
+#include "recipe/ResponseFile.h"
+
 namespace tessmark::cli {
 namespace {
 
@@ -87,15 +90,17 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
   const std::string_view name = word.substr(0, equals);
   const OptionRule* rule = FindValueOption(name);
   if (rule == nullptr) return "unknown option " + Quoted(name);
-  std::string_view value;
+  std::string_view quoted;
   if (equals != std::string_view::npos) {
-    value = word.substr(equals + 1);
+    quoted = word.substr(equals + 1);
   } else if (i + 1 < args.size()) {
-    value = args[++i];
+    quoted = args[++i];
   } else {
     return std::string(name) + " needs a value";
   }
-  if (std::string error = rule->Store(value, line); !error.empty()) return std::string(name) + ": " + error;
+  const Parsed<std::string> value = Unquote(quoted);
+  std::string error = value ? rule->Store(*value.Value, line) : value.Error;
+  if (!error.empty()) return std::string(name) + ": " + error;
   return {};
 }
 
@@ -114,12 +119,15 @@ std::optional<OutputFormat> FormatOfFile(std::string_view path) {
   return std::nullopt;
 }
 
-Parsed<CommandLine> ParseCommandLine(std::span<const std::string> args) {
+Parsed<CommandLine> ParseCommandLine(std::span<const std::string> words) {
+  const Parsed<std::vector<std::string>> expanded = ExpandResponseFiles(words);
+  if (!expanded) return Parsed<CommandLine>::Fail(expanded.Error);
+  const std::vector<std::string>& args = *expanded.Value;
   CommandLine line;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string error;
     if (args[i].size() > 1 && args[i][0] == '-') {
-      error = ParseOption(args, i, line);
+      error = ParseOption(std::span(args), i, line);
     } else {
       auto operation = ParseOperation(args[i]);
       if (operation) line.Operations.push_back(std::move(*operation.Value));

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/CommandValues.h"
-#include "cli/Operation.h"
 #include "picture/Color.h"
+#include "recipe/Operation.h"
+#include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
 
@@ -36,7 +36,8 @@ struct CommandLine {
 // The format named by the file's extension (.jpg/.jpeg, .png, .bmp, any case).
 std::optional<OutputFormat> FormatOfFile(std::string_view path);
 
-// args are the words after the program name.
+// args are the words after the program name; @FILE stands for the words of a response file, and
+// option values may be quoted as operation values are.
 Parsed<CommandLine> ParseCommandLine(std::span<const std::string> args);
 
 }  // namespace tessmark::cli

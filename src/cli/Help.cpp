@@ -1,13 +1,14 @@
 #include "cli/Help.h"
 
-#include "cli/Operation.h"
+#include "recipe/Operation.h"
+#include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
 namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
-                [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION...
+                [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -16,8 +17,12 @@ Options:
   --size WxH            start from a white picture of W x H pixels (at least 4 x 4; default 512x512,
                         or the new-picture size of --config)
   --input FILE          start from a picture file (.bmp, .png, .jpg) instead
-  --seed N              seed every operation with N (0 ... 4294967295) instead of the current time;
-                        each operation starts again from the seed, as each desktop command does
+  --seed N              seed operation k (k = 1, 2, ...) with N + k - 1 (N from 0 to 4294967295,
+                        modulo 2^32) unless it names its own seed=S; without --seed, N is drawn from
+                        the system's random source and printed as "tessmark: seed N" on stderr, so
+                        the run can be repeated. (Before, every operation started again from N, so
+                        repeated operations painted the same shapes: a saved command line of several
+                        operations now paints a different picture; one operation paints as before.)
   --config FILE.gccfg   take every setting the operations do not give from this configuration file
                         (one saved by the desktop program); otherwise the defaults are used
   --palette FILE        shape colours come from this palette instead of at random: a palette file of
@@ -31,23 +36,37 @@ Options:
                         99), .png (lossless) or .bmp (24-bit). It is written whole or not at all.
   -h, --help            show this text
   --version             show the program's name and version
+  @FILE                 read more arguments from FILE (a response file, such as a recipe written by
+                        the desktop program): words split at blanks outside double quotes, one or
+                        more a line, lines starting with # left out; a response file may name
+                        others, 8 deep at most
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
 
 Operations run in the order given, each as NAME or NAME:key=value,key=value... Keys are the names
 of the desktop dialogs' fields, in any case; numbers are read as those dialogs read them. A key
-changes its setting for the operations that follow as well.
+changes its setting for the operations that follow as well, except seed= and the keys of fill.
+A value holding ',', ';' or blanks is written in double quotes anywhere inside the word, with \"
+and \\ inside them for " and \: tag:count=5,files="/My Pics/a,b.png";/tmp/c.png
+(option values such as --input may be quoted the same way).
 )";
 
 constexpr char Notes[] = R"(
+  seed=S                seed this operation with S instead of N + k - 1
+  mix=FROM-TO           as --mix          connectable=0|1   as --connectable / --no-connectable
+  colors=RRGGBB;...     the shape colours, in that order ("All Color" off); colors=all: random
+  blendcolor=RRGGBB|none  as --blend-color (for tag)
+
   fill needs color=RRGGBB (red first); full=1 (default) lays the exact colour, full=0 mixes it with
-  the blend weight the last shape left. files= lists picture files separated by ';' (for circlemix
-  and tag; otherwise the lists of --config are used). The keys fill, full and monochromatique take
-  0 or 1.
+  the blend weight the last shape left, or with weight=W (0 ... 255) when given. files= lists
+  picture files separated by ';' (for circlemix and tag; otherwise the lists of --config are used).
+  The keys fill, full, connectable and monochromatique take 0 or 1. noise with germe=0 (default)
+  takes its operation's seed; another germe is used as it is.
 
 A count of 0 (or less) paints until Ctrl+C, which ends the running operation after its current
-shape; the operations after it still run and the picture is written. While a run lasts longer than
-a second, the number of shapes painted so far is shown on the terminal.
+shape and prints "tessmark: NAME stopped after N shapes" (count=N paints the same again); the
+operations after it still run and the picture is written. While a run lasts longer than a second,
+the number of shapes painted so far is shown on the terminal.
 
 Examples:
   tessmark --seed 7 -o tile.png circle:raymin=4,raymax=40,count=3000
@@ -58,6 +77,8 @@ Examples:
   tessmark --config ~/.config/Haldrune/TessmarkPicture/main.gccfg --palette warm.gpal \
       -o strokes.bmp vector:count=0
       the desktop program's settings, a palette, strokes until Ctrl+C
+  tessmark -o picture.png @recipe.txt
+      a picture again from the recipe the desktop program wrote (File > Export > Recipe ...)
 )";
 
 struct OperationLine {
@@ -74,7 +95,7 @@ constexpr OperationLine Lines[] = {
     {OperationKind::CircleMix, "circlemix", "discs sampled out of picture files"},
     {OperationKind::Tag, "tag", "picture files stamped whole"},
     {OperationKind::Fill, "fill", "one colour over the whole picture"},
-    {OperationKind::Noise, "noise", "random offsets on every channel (germe: seed, 0 for --seed/time)"},
+    {OperationKind::Noise, "noise", "random offsets on every channel (germe: seed, 0 for the operation's)"},
 };
 
 }  // namespace
@@ -85,6 +106,7 @@ std::string HelpText() {
   for (const OperationLine& line : Lines) {
     text += Concat("  ", line.Name, ": ", OperationKeys(line.Kind), "\n      ", line.Summary, "\n");
   }
+  text += Concat("\nEvery operation also takes ", CommonKeys(), ":\n");
   return text + Notes;
 }
 

@@ -8,8 +8,8 @@ constexpr auto Interval = std::chrono::milliseconds(100);
 
 }  // namespace
 
-Progress::Progress(std::ostream& out, bool enabled, SteadyClock clock, std::string operation)
-    : out_(out), enabled_(enabled), clock_(std::move(clock)), operation_(std::move(operation)) {
+Progress::Progress(std::ostream& out, bool enabled, SteadyClock clock, std::string operation, bool endless)
+    : out_(out), enabled_(enabled), clock_(std::move(clock)), operation_(std::move(operation)), endless_(endless) {
   if (enabled_) start_ = clock_();
 }
 
@@ -29,6 +29,10 @@ void Progress::Shape() {
   Show();
 }
 
-void Progress::Show() { out_ << '\r' << operation_ << ": " << shapes_ << " shapes" << std::flush; }
+void Progress::Show() {
+  out_ << '\r' << operation_ << ": " << shapes_ << " shapes";
+  if (endless_) out_ << " (Ctrl+C ends it and writes the picture)";
+  out_ << std::flush;
+}
 
 }  // namespace tessmark::cli

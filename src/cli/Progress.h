@@ -11,10 +11,11 @@ namespace tessmark::cli {
 using SteadyClock = std::function<std::chrono::steady_clock::time_point()>;
 
 // The count of shapes painted by the running operation, shown on one rewritten terminal line once
-// the operation has run for a second, so that short runs stay silent.
+// the operation has run for a second, so that short runs stay silent. An endless run (count 0)
+// also says how to end it.
 class Progress {
  public:
-  Progress(std::ostream& out, bool enabled, SteadyClock clock, std::string operation);
+  Progress(std::ostream& out, bool enabled, SteadyClock clock, std::string operation, bool endless = false);
   Progress(const Progress&) = delete;
   Progress& operator=(const Progress&) = delete;
   ~Progress();
@@ -28,6 +29,7 @@ class Progress {
   bool enabled_;
   SteadyClock clock_;
   std::string operation_;
+  bool endless_;
   std::chrono::steady_clock::time_point start_;
   std::chrono::steady_clock::time_point shown_;
   std::int64_t shapes_ = 0;

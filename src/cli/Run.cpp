@@ -1,13 +1,12 @@
 #include "cli/Run.h"
 
-#include <system_error>
-
 #include "app/Version.h"
 #include "app/config/Configuration.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
 #include "cli/OutputFile.h"
 #include "cli/PaintSession.h"
+#include "cli/ReadFailure.h"
 #include "cli/StartPicture.h"
 #include "palette/PaletteFile.h"
 
@@ -17,11 +16,7 @@ namespace {
 std::string LoadSettings(const CommandLine& line, Settings& settings) {
   if (!line.ConfigFile.empty()) {
     const ConfigurationLoad load = LoadConfiguration(line.ConfigFile, settings);
-    if (load.Message) return load.Message->Text;
-    if (!load.Loaded) {
-      return Concat("cannot read the configuration file ", line.ConfigFile, ": ",
-                    std::generic_category().message(load.Error));
-    }
+    if (!load.Loaded) return CannotRead(line.ConfigFile, ConfigurationReason(load));
   }
   if (line.Connectable) settings.Config.Connectable = *line.Connectable ? 1 : 0;
   if (line.MixRange) settings.MixRange = *line.MixRange;
@@ -33,27 +28,23 @@ std::string LoadSettings(const CommandLine& line, Settings& settings) {
 std::string LoadPalette(const CommandLine& line, Palette& palette, std::ostream& errors) {
   if (line.PaletteFile.empty()) return {};
   const PaletteFileResult load = LoadPaletteFile(line.PaletteFile, palette);
-  if (!load.Ok) return load.Message.Text;
+  if (!load.Ok) return CannotRead(line.PaletteFile, load.Reason);
   if (load.LeftOut > 0) errors << "tessmark: " << load.Message.Text << '\n';
   palette.AllColor = false;
   return {};
 }
 
-std::string Paint(const CommandLine& line, const RunEnvironment& environment) {
-  Settings settings;
-  Palette palette;
-  if (std::string error = LoadSettings(line, settings); !error.empty()) return error;
-  if (std::string error = LoadPalette(line, palette, environment.Errors); !error.empty()) return error;
-  Parsed<Picture> picture = StartPicture(line, settings, environment.ProgramDirectory);
+// Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
+// operations paint different shapes and each can be repeated alone.
+std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment) {
+  OperationStep step;
+  if (std::string error = LoadSettings(line, step.Records); !error.empty()) return error;
+  if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return error;
+  Parsed<Picture> picture = StartPicture(line, step.Records, environment.ProgramDirectory);
   if (!picture) return picture.Error;
-  PaintSession session{.Records = settings,
-                       .Palette = palette,
-                       .Target = *picture.Value,
-                       .Environment = environment,
-                       .FixedSeed = line.Seed,
-                       .Random = RandomValue()};
+  PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
   for (const Operation& operation : line.Operations) {
-    if (std::string error = RunOperation(operation, session); !error.empty()) return error;
+    if (std::string error = RunOperation(operation, seed++, session); !error.empty()) return error;
   }
   return WriteOutput(*picture.Value, line.Format, line.OutputFile);
 }
@@ -74,10 +65,13 @@ int RunCommandLine(std::span<const std::string> args, const RunEnvironment& envi
     environment.Out << "tessmark " << ProgramVersion << '\n';
     return 0;
   }
-  if (const std::string error = Paint(*line.Value, environment); !error.empty()) {
+  const std::uint32_t seed = line.Value->Seed ? *line.Value->Seed : environment.RandomSeed();
+  if (const std::string error = Paint(*line.Value, seed, environment); !error.empty()) {
     environment.Errors << "tessmark: " << error << '\n';
     return 1;
   }
+  // Once the picture is written, so that a failure stays one line.
+  if (!line.Value->Seed) environment.Errors << "tessmark: seed " << seed << '\n';
   return 0;
 }
 

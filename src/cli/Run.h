@@ -15,7 +15,7 @@ struct RunEnvironment {
   std::ostream& Out;
   std::ostream& Errors;
   bool ErrorsIsTerminal = false;            // the progress line goes only to a terminal
-  std::function<std::uint32_t()> Clock;     // seconds since 1970: the seed without --seed
+  std::function<std::uint32_t()> RandomSeed;  // from the system's random source: the seed without --seed
   std::function<bool()> StopRequested;      // Ctrl+C since the previous call
   SteadyClock Steady;                       // for the progress line
   std::string ProgramDirectory;             // where the PNG plug-in is

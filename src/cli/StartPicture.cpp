@@ -1,5 +1,6 @@
 #include "cli/StartPicture.h"
 
+#include "cli/ReadFailure.h"
 #include "imageio/PictureOverWhite.h"
 
 namespace tessmark::cli {
@@ -18,11 +19,7 @@ Parsed<Picture> WhitePicture(std::int32_t width, std::int32_t height) {
 
 Parsed<Picture> InputPicture(const std::string& path, const std::string& programDirectory) {
   PictureOverWhiteRead read = ReadPictureOverWhite(path, programDirectory);
-  if (read.OutOfMemory) return Parsed<Picture>::Fail(Concat("not enough memory for the picture of ", path));
-  if (!read.Picture) {
-    if (read.Message) return Parsed<Picture>::Fail(read.Message->Text);
-    return Parsed<Picture>::Fail(Concat("cannot read ", path, " as a .bmp, .png or .jpg picture"));
-  }
+  if (!read.Picture) return Parsed<Picture>::Fail(CannotRead(path, PictureReason(read.Fault, read.Error)));
   if (read.Picture->Width < 4 || read.Picture->Height < 4) return Parsed<Picture>::Fail(MinimumSizeMessage);
   return {std::move(read.Picture), {}};
 }

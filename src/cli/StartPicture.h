@@ -3,7 +3,6 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/CommandValues.h"
 #include "dialogs/ParameterRecords.h"
 #include "picture/Picture.h"
 

@@ -1,8 +1,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <ctime>
 #include <iostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
       .Out = std::cout,
       .Errors = std::cerr,
       .ErrorsIsTerminal = ::isatty(STDERR_FILENO) == 1,
-      .Clock = [] { return static_cast<std::uint32_t>(std::time(nullptr)); },
+      .RandomSeed = [] { return static_cast<std::uint32_t>(std::random_device()()); },
       .StopRequested = TakeInterrupt,
       .Steady = std::chrono::steady_clock::now,
       .ProgramDirectory = tessmark::ProgramDirectory()};

@@ -78,7 +78,10 @@ class Temporary {
       fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ >= 0 || errno != EEXIST) break;
     }
-    if (fd_ < 0) error_ = errno;
+    if (fd_ < 0) {
+      error_ = errno;
+      path_.clear();  // not ours to remove
+    }
   }
   Temporary(const Temporary&) = delete;
   Temporary& operator=(const Temporary&) = delete;

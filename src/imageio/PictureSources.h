@@ -6,6 +6,7 @@
 
 #include "app/UserMessage.h"
 #include "dialogs/ParameterRecords.h"
+#include "imageio/PictureFile.h"
 #include "picture/LoadedPicture.h"
 
 namespace tessmark {
@@ -14,6 +15,8 @@ namespace tessmark {
 struct SourceLoadFailure {
   std::string Path;
   std::optional<UserMessage> Message;
+  PictureFault Fault = PictureFault::None;
+  int Error = 0;
 };
 
 struct PictureSources {

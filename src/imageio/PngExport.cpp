@@ -8,9 +8,11 @@
 namespace tessmark {
 
 int WritePngFile(const std::string& path, const Picture& picture) {
-  const std::optional<std::vector<std::uint8_t>> file = EncodePngFile(picture);
-  if (!file) return ENOMEM;
-  return WriteFileAtomically(path, *file);
+  // Streamed into the file as libpng makes it: no second copy of a big picture in memory.
+  const int error = WriteFileAtomically(path, [&picture](FileSink& sink) {
+    return StreamPngFile(picture, [&sink](std::span<const std::uint8_t> piece) { sink.Write(piece); });
+  });
+  return error == ECANCELED ? ENOMEM : error;
 }
 
 }  // namespace tessmark

@@ -29,6 +29,9 @@ struct PaintContext {
   tessmark::MixRange MixRange;
   EscapePoll EscapePressed;
   SeedSource Seed;  // the clock in whole seconds, unless a test or the command line fixes it
+  // Shapes the run has gone through, those circle mix skips included, so that a run stopped by
+  // Escape is repeated by this count.
+  std::int64_t ShapesPainted = 0;
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
 };
@@ -46,6 +49,7 @@ template <class PaintOne> void RepeatShapes(PaintContext& context, std::int32_t 
   context.Random.Seed(context.Seed());
   for (std::int64_t n = 1;; ++n) {
     paintOne();
+    context.ShapesPainted = n;
     if (context.EscapePressed()) return;
     if (count > 0 && n >= count) return;
   }

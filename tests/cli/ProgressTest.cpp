@@ -43,6 +43,18 @@ TEST(Progress, RewritesOneLineAtMostTenTimesASecondAndEndsIt) {
   EXPECT_EQ(out.str(), "\rrect: 1 shapes\rrect: 3 shapes\rrect: 3 shapes\n");
 }
 
+TEST(Progress, AnEndlessRunSaysHowToEndIt) {
+  std::ostringstream out;
+  FakeClock clock;
+  {
+    Progress progress(out, true, clock.Get(), "vector", true);
+    clock.now += 1s;
+    progress.Shape();
+  }
+  EXPECT_EQ(out.str(), "\rvector: 1 shapes (Ctrl+C ends it and writes the picture)"
+                       "\rvector: 1 shapes (Ctrl+C ends it and writes the picture)\n");
+}
+
 TEST(Progress, ShowsNothingWhenNotATerminal) {
   std::ostringstream out;
   FakeClock clock;

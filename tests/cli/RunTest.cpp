@@ -55,9 +55,60 @@ TEST_F(Tessmark, TheSameCommandGivesTheSameBytesInEveryFormat) {
   EXPECT_NE(Output(other), Output(ops));
 }
 
-TEST_F(Tessmark, EveryOperationStartsAgainFromTheSeed) {
-  // The second run of the same discs paints them again over themselves.
-  EXPECT_EQ(Output({"--seed", "5", "circle:count=30", "circle"}), Output({"--seed", "5", "circle:count=30"}));
+TEST_F(Tessmark, OperationKIsSeededWithNPlusKMinusOneUnlessItNamesItsSeed) {
+  const Bytes seeded = Output({"--seed", "5", "circle:count=30", "circle", "noise:percent=20"});
+  EXPECT_EQ(Output({"--seed", "9", "circle:count=30,seed=5", "circle:seed=6", "noise:percent=20,seed=7"}), seeded);
+  EXPECT_NE(Output({"--seed", "5", "circle:count=30", "circle:seed=5", "noise:percent=20"}), seeded);
+  // Modulo 2^32.
+  EXPECT_EQ(Output({"--seed", "4294967295", "rect:count=9", "rect"}), Output({"--seed", "0", "rect:count=9,seed=4294967295", "rect:seed=0"}));
+}
+
+TEST_F(Tessmark, WithoutASeedItDrawsOneAndSaysWhichSoTheRunRepeats) {
+  const std::string path = folder.File("drawn.png");
+  test::CommandRun run;
+  ASSERT_EQ(run({"-o", path, "circle:count=20", "rect:count=5"}), 0);
+  EXPECT_EQ(run.Errors.str(), "tessmark: seed 1234567\n");
+  EXPECT_EQ(Output({"--seed", "1234567", "circle:count=20", "rect:count=5"}), ReadWholeFile(path, 1 << 26).Bytes);
+  test::CommandRun seeded;
+  seeded({"--seed", "3", "-o", path, "circle:count=2"});
+  EXPECT_EQ(seeded.Errors.str(), "");
+}
+
+TEST_F(Tessmark, CtrlCSaysHowManyShapesWerePaintedSoTheCountRepeatsIt) {
+  const std::string path = folder.File("stopped.png");
+  test::CommandRun run;
+  run.StopAtPoll = 40;  // the poll before the first shape, then one after each
+  ASSERT_EQ(run({"--seed", "6", "-o", path, "polygon:count=0", "circle:count=3"}), 0);
+  EXPECT_EQ(run.Errors.str(), "tessmark: polygon stopped after 39 shapes\n");
+  EXPECT_EQ(Output({"--seed", "6", "polygon:count=39", "circle:count=3"}), ReadWholeFile(path, 1 << 26).Bytes);
+}
+
+TEST_F(Tessmark, RunsResponseFilesAsTheirWords) {
+  Output({"--seed", "3", "--size", "32x32", "circle:count=4"}, "a b.png");
+  const std::string inner = folder.File("inner.txt");
+  test::WriteText(inner, "# the shapes\n  rect:count=7,mix=20-90   circle:count=3\n\n");
+  test::WriteText(folder.File("recipe.txt"), "--seed 12\n--size 64x48 --no-connectable\n@" + inner +
+                                                 "\ntag:count=2,files=\"" + folder.File("a b.png") + "\"\n");
+  EXPECT_EQ(Output({"@" + folder.File("recipe.txt")}),
+            Output({"--seed", "12", "--size", "64x48", "--no-connectable", "rect:count=7,mix=20-90", "circle:count=3",
+                    "tag:count=2,files=" + folder.File("a b.png")}));
+  EXPECT_EQ(Output({"--input", "\"" + folder.File("a b.png") + "\""}), Output({"--input", folder.File("a b.png")}));
+}
+
+TEST_F(Tessmark, RefusesBadResponseFilesWithOneLine) {
+  const std::string out = folder.File("never.png");
+  const std::string self = folder.File("self.txt");
+  test::WriteText(self, "circle\n@" + self + "\n");
+  const std::string open = folder.File("open.txt");
+  test::WriteText(open, "circle\n# \"\ntag:files=\"a.png\n");
+  EXPECT_EQ(Failure({"-o", out, "@" + folder.File("none.txt")}, 2),
+            "tessmark: cannot read " + folder.File("none.txt") + ": No such file or directory (see tessmark --help)\n");
+  EXPECT_EQ(Failure({"-o", out, "@" + open}, 2), "tessmark: " + open + ":3: unterminated quote (see tessmark --help)\n");
+  EXPECT_EQ(Failure({"-o", out, "@" + self}, 2),
+            "tessmark: " + self + ": response files nested more than 8 deep (see tessmark --help)\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", "\"a.png"}, 2),
+            "tessmark: --input: unterminated quote in \"a.png (see tessmark --help)\n");
+  EXPECT_EQ(FilesInFolder(), 2u);
 }
 
 TEST_F(Tessmark, UsesTheConfigurationAndLetsKeysAndOptionsOverrideIt) {
@@ -155,16 +206,21 @@ TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {
   test::WriteBytes(bad, Bytes(40, 'x'));
   EXPECT_EQ(Failure({"-o", out, "circle:count=x"}, 2),
             "tessmark: circle: count: 'x' is not a whole number (see tessmark --help)\n");
-  EXPECT_EQ(Failure({"-o", out, "--config", bad}), "tessmark: Header invalide " + bad + "\n");
+  EXPECT_EQ(Failure({"-o", out, "--config", bad}),
+            "tessmark: cannot read " + bad + ": not a configuration file (its header is wrong)\n");
   EXPECT_EQ(Failure({"-o", out, "--config", folder.File("none.gccfg")}),
-            "tessmark: cannot read the configuration file " + folder.File("none.gccfg") +
-                ": No such file or directory\n");
-  EXPECT_NE(Failure({"-o", out, "--palette", folder.File("none.gpal")}).find("none.gpal"), std::string::npos);
+            "tessmark: cannot read " + folder.File("none.gccfg") + ": No such file or directory\n");
+  EXPECT_EQ(Failure({"-o", out, "--palette", folder.File("none.gpal")}),
+            "tessmark: cannot read " + folder.File("none.gpal") + ": No such file or directory\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", folder.File("none.png")}),
+            "tessmark: cannot read " + folder.File("none.png") + ": No such file or directory\n");
+  EXPECT_EQ(Failure({"-o", out, "tag:files=" + folder.File("gone.png")}),
+            "tessmark: cannot read " + folder.File("gone.png") + ": No such file or directory\n");
   EXPECT_EQ(Failure({"-o", out, "--size", "2000000000x2000000000"}),
             "tessmark: a 2000000000x2000000000 picture is too large: at most 4 GiB of pixels\n");
   EXPECT_EQ(Failure({"-o", folder.File("missing/x.png"), "circle:count=1"}),
             "tessmark: cannot write " + folder.File("missing/x.png") + ": No such file or directory\n");
-  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + " as a .bmp, .png or .jpg picture\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + ": not a .bmp, .png or .jpg file name\n");
   EXPECT_EQ(FilesInFolder(), 1u);  // only bad.gccfg
 }
 
@@ -173,8 +229,9 @@ TEST_F(Tessmark, HelpListsEveryOptionAndOperation) {
   EXPECT_EQ(run({"--help"}), 0);
   const std::string help = run.Out.str();
   for (const char* word : {"--size", "--input", "--seed", "--config", "--palette", "--connectable", "--no-connectable",
-                           "--mix", "--blend-color", "-o", "circle:", "rect:", "polygon:", "vector:", "circlemix:",
-                           "tag:", "fill:", "noise:", "mixemin", "monochromatique", "Examples:"}) {
+                           "--mix", "--blend-color", "-o", "@FILE", "circle:", "rect:", "polygon:", "vector:",
+                           "circlemix:", "tag:", "fill:", "noise:", "mixemin", "monochromatique", "seed=", "mix=",
+                           "connectable=", "colors=", "blendcolor=", "weight=", "Examples:"}) {
     EXPECT_NE(help.find(word), std::string::npos) << word;
   }
   EXPECT_TRUE(run.Errors.str().empty());

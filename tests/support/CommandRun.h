@@ -10,7 +10,7 @@
 
 namespace tessmark::test {
 
-// Runs the command line in-process with a fixed clock and the PNG plug-in of the build; StopAtPoll > 0 stands for Ctrl+C pressed
+// Runs the command line in-process with a fixed random seed and the PNG plug-in of the build; StopAtPoll > 0 stands for Ctrl+C pressed
 // at that poll.
 struct CommandRun {
   std::ostringstream Out;
@@ -22,7 +22,7 @@ struct CommandRun {
     const cli::RunEnvironment environment{.Out = Out,
                                           .Errors = Errors,
                                           .ErrorsIsTerminal = false,
-                                          .Clock = [] { return std::uint32_t{1234567}; },
+                                          .RandomSeed = [] { return std::uint32_t{1234567}; },
                                           .StopRequested = [this] { return ++Polls == StopAtPoll; },
                                           .Steady = std::chrono::steady_clock::now,
                                           .ProgramDirectory = ProgramDirectory()};

@@ -36,4 +36,8 @@ inline void WriteBytes(const std::string& path, const std::vector<std::uint8_t>&
                                               static_cast<std::streamsize>(bytes.size()));
 }
 
+inline void WriteText(const std::string& path, const std::string& text) {
+  WriteBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
 }  // namespace tessmark::test

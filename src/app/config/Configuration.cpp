@@ -76,19 +76,19 @@ std::vector<std::uint8_t> EncodeConfiguration(const Settings& s) {
 ConfigurationLoad DecodeConfiguration(std::span<const std::uint8_t> bytes, const std::string& fileName,
                                       Settings& settings) {
   if (bytes.size() < MagicSize || std::memcmp(bytes.data(), ConfigurationMagic, MagicSize) != 0) {
-    return {false, 0, LoadMessage("Header invalide", fileName)};
+    return {false, 0, LoadMessage("Header invalide", fileName), ConfigurationFault::BadHeader};
   }
   ByteReader in(bytes.subspan(MagicSize));
   std::uint16_t version = 0;
   in.Take(version);
-  if (version > ConfigurationVersion) return {false, 0, LoadMessage("Bad version file", fileName)};
+  if (version > ConfigurationVersion) return {false, 0, LoadMessage("Bad version file", fileName), ConfigurationFault::NewerVersion};
   try {
     // Read into a copy so that a failure part-way leaves the caller's settings whole.
     Settings loaded = settings;
     WalkBody(loaded, BodyReader{in});
     settings = std::move(loaded);
   } catch (const std::bad_alloc&) {
-    return {false, ENOMEM, LoadMessage("Internal error during loading", fileName)};
+    return {false, ENOMEM, LoadMessage("Internal error during loading", fileName), ConfigurationFault::NoMemory};
   }
   return {true, 0, std::nullopt};
 }
@@ -97,7 +97,7 @@ ConfigurationLoad LoadConfiguration(const std::string& path, Settings& settings)
   const FileBytes file = ReadWholeFile(path, MaxConfigurationBytes);
   if (file.Error == 0) return DecodeConfiguration(file.Bytes, path, settings);
   // A file that cannot be opened is silently no configuration; one that breaks while it is read is.
-  ConfigurationLoad failed{false, file.Error, std::nullopt};
+  ConfigurationLoad failed{false, file.Error, std::nullopt, ConfigurationFault::Unreadable};
   if (file.Error == EFBIG || file.Error == EIO) failed.Message = LoadMessage("Internal error during loading", path);
   return failed;
 }

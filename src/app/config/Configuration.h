@@ -20,10 +20,14 @@ inline constexpr std::uint16_t ConfigurationVersion = 256;
 // Hand-made files aside, a configuration is a few kilobytes; anything beyond this is not one.
 inline constexpr std::uint64_t MaxConfigurationBytes = 64u << 20;
 
+// Where a load failed, for callers that tell it in their own words.
+enum class ConfigurationFault { None, Unreadable, BadHeader, NewerVersion, NoMemory };
+
 struct ConfigurationLoad {
   bool Loaded = false;
   int Error = 0;                       // errno when the file could not be read
   std::optional<UserMessage> Message;  // for the caller to show; none when the file cannot be opened
+  ConfigurationFault Fault = ConfigurationFault::None;
 };
 
 // The whole file: magic, version, the eight record blocks, the blend colour, the configuration

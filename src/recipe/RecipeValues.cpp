@@ -1,8 +1,8 @@
-#include "cli/CommandValues.h"
+#include "recipe/RecipeValues.h"
 
 #include <charconv>
 
-namespace tessmark::cli {
+namespace tessmark {
 namespace {
 
 bool IsDigits(std::string_view text) {
@@ -46,6 +46,16 @@ Parsed<Color> ParseHexColor(std::string_view text) {
   return {Color{bytes[0], bytes[1], bytes[2]}, {}};
 }
 
+std::string HexColor(Color color) {
+  constexpr char Digits[] = "0123456789ABCDEF";
+  std::string text;
+  for (const std::uint8_t byte : {color.Red, color.Green, color.Blue}) {
+    text += Digits[byte >> 4];
+    text += Digits[byte & 15];
+  }
+  return text;
+}
+
 Parsed<std::uint32_t> ParseSeed(std::string_view text) {
   std::uint32_t seed = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
@@ -76,4 +86,4 @@ Parsed<MixRange> ParseMixage(std::string_view text) {
   return {MixRange{LowByte(*from.Value), LowByte(*to.Value)}, {}};
 }
 
-}  // namespace tessmark::cli
+}  // namespace tessmark

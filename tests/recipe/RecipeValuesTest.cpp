@@ -1,8 +1,8 @@
-#include "cli/CommandValues.h"
+#include "recipe/RecipeValues.h"
 
 #include <gtest/gtest.h>
 
-namespace tessmark::cli {
+namespace tessmark {
 namespace {
 
 TEST(ParseNumber, ReadsSignedDecimalsAsTheDialogsDo) {
@@ -53,4 +53,4 @@ TEST(ParseMixage, KeepsTheLowByteAsTheMixageDialogDoes) {
 }
 
 }  // namespace
-}  // namespace tessmark::cli
+}  // namespace tessmark

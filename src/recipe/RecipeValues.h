@@ -9,7 +9,7 @@
 #include "dialogs/ParameterRecords.h"
 #include "picture/Color.h"
 
-namespace tessmark::cli {
+namespace tessmark {
 
 // Message text from pieces. (Appending also sidesteps a false -Wrestrict of GCC 12 on
 // "literal" + std::string.)
@@ -40,6 +40,9 @@ Parsed<std::uint8_t> ParseFlag(std::string_view text);
 // Six hexadecimal digits, red first, an optional leading '#'.
 Parsed<Color> ParseHexColor(std::string_view text);
 
+// The colour as ParseHexColor reads it back: six upper-case digits, red first.
+std::string HexColor(Color color);
+
 // 0 ... 4294967295.
 Parsed<std::uint32_t> ParseSeed(std::string_view text);
 
@@ -56,4 +59,4 @@ inline constexpr char MinimumSizeMessage[] = "The picture should be have a minim
 // FROM-TO percentages; each keeps its low 8 bits, as the mixage dialog stores them.
 Parsed<MixRange> ParseMixage(std::string_view text);
 
-}  // namespace tessmark::cli
+}  // namespace tessmark

@@ -1,0 +1,94 @@
+#include "recipe/ResponseFile.h"
+
+#include <system_error>
+
+#include "files/FileBytes.h"
+#include "recipe/Quoting.h"
+
+namespace tessmark {
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\f\v";
+
+// A recipe is a few kilobytes; these stop a file that names itself again and again from growing
+// the command line without end.
+constexpr std::uint64_t MaxResponseFileBytes = 16u << 20;
+constexpr std::uint64_t MaxResponseBytesInAll = 64u << 20;
+
+bool IsResponseFile(std::string_view word) { return word.size() > 1 && word[0] == '@'; }
+
+class Expansion {
+ public:
+  std::string Error;
+  std::vector<std::string> Words;
+
+  bool Add(std::span<const std::string> args, int depth) {
+    for (const std::string& word : args) {
+      if (!IsResponseFile(word)) {
+        Words.push_back(word);
+      } else if (!Read(word.substr(1), depth + 1)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  bool Read(const std::string& path, int depth) {
+    if (depth > MaxResponseFileDepth) {
+      return Fail(Concat(path, ": response files nested more than ", std::to_string(MaxResponseFileDepth), " deep"));
+    }
+    const FileBytes file = ReadWholeFile(path, MaxResponseFileBytes);
+    if (file.Error != 0) {
+      const std::string reason = file.Error == EFBIG ? "too large for a response file"
+                                                     : std::generic_category().message(file.Error);
+      return Fail(Concat("cannot read ", path, ": ", reason));
+    }
+    bytesRead_ += file.Bytes.size();
+    if (bytesRead_ > MaxResponseBytesInAll) return Fail(Concat(path, ": response files too large in all"));
+    const std::string_view text(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size());
+    const Parsed<std::vector<std::string>> words = ResponseFileWords(text, path);
+    if (!words) return Fail(words.Error);
+    return Add(*words.Value, depth);
+  }
+
+  bool Fail(std::string error) {
+    Error = std::move(error);
+    return false;
+  }
+
+  std::uint64_t bytesRead_ = 0;
+};
+
+}  // namespace
+
+Parsed<std::vector<std::string>> ResponseFileWords(std::string_view text, std::string_view origin) {
+  std::vector<std::string> words;
+  std::size_t lineNumber = 0;
+  for (std::size_t lineStart = 0; lineStart < text.size();) {
+    const std::size_t lineEnd = std::min(text.find('\n', lineStart), text.size());
+    const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+    lineStart = lineEnd + 1;
+    ++lineNumber;
+    const std::size_t first = line.find_first_not_of(Blanks);
+    if (first == std::string_view::npos || line[first] == '#') continue;
+    for (std::size_t start = first; start < line.size();) {
+      const std::size_t end = std::min(FindOutsideQuotes(line, Blanks, start), line.size());
+      if (end > start) words.emplace_back(line.substr(start, end - start));
+      start = end + 1;
+    }
+    if (!Unquote(line)) {
+      return Parsed<std::vector<std::string>>::Fail(
+          Concat(origin, ":", std::to_string(lineNumber), ": unterminated quote"));
+    }
+  }
+  return {std::move(words), {}};
+}
+
+Parsed<std::vector<std::string>> ExpandResponseFiles(std::span<const std::string> args) {
+  Expansion expansion;
+  if (!expansion.Add(args, 0)) return Parsed<std::vector<std::string>>::Fail(expansion.Error);
+  return {std::move(expansion.Words), {}};
+}
+
+}  // namespace tessmark
