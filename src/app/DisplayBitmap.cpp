@@ -43,6 +43,16 @@ void BuildRow(const std::uint8_t* source, std::int32_t width, std::int32_t zoom,
   std::memset(out, 0xFF, std::size_t(allColumns - shownColumns) * 4);
 }
 
+// Display rows first ... end - 1 of a display that fits the picture at this zoom.
+void BuildRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable, std::int32_t first,
+               std::int32_t end) {
+  const std::int32_t shownColumns = display.Width / zoom, shownRows = picture.Height / zoom;
+  for (std::int32_t i = first; i < std::min(end, shownRows); ++i)
+    BuildRow(picture.Row(zoom * i), picture.Width, zoom, connectable, shownColumns, display.Width, display.Row(i));
+  if (const std::int32_t white = std::max(first, shownRows); white < end)
+    std::memset(display.Row(white), 0xFF, std::size_t(end - white) * display.Width * 4);
+}
+
 }  // namespace
 
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
@@ -54,11 +64,16 @@ bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& pictu
     display = AllocateBitmap32(DisplayWidth(width), height, available);
     if (!display) return false;
   }
-  const std::int32_t shownColumns = display->Width / zoom, shownRows = height / zoom;
-  for (std::int32_t i = 0; i < shownRows; ++i)
-    BuildRow(picture.Row(zoom * i), width, zoom, connectable, shownColumns, display->Width, display->Row(i));
-  if (shownRows < height)
-    std::memset(display->Row(shownRows), 0xFF, std::size_t(height - shownRows) * display->Width * 4);
+  BuildRows(*display, picture, zoom, connectable, 0, height);
+  return true;
+}
+
+bool RefreshDisplayRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
+                        std::int32_t firstRow, std::int32_t rowCount) {
+  zoom = std::clamp(zoom, 1, 16);
+  if (display.Width != DisplayWidth(picture.Width) || display.Height != picture.Height) return false;
+  const std::int32_t first = std::clamp(firstRow, 0, picture.Height);
+  BuildRows(display, picture, zoom, connectable, first, first + std::clamp(rowCount, 0, picture.Height - first));
   return true;
 }
 

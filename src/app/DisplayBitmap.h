@@ -23,4 +23,10 @@ std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t 
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
                           bool connectable, const AvailableMemory& available = SystemAvailableMemory);
 
+// Only display rows firstRow ... firstRow + rowCount - 1 (those inside) of a display that already
+// fits the picture: the visible part of a picture being painted. False, with nothing done, when
+// the display does not fit.
+bool RefreshDisplayRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
+                        std::int32_t firstRow, std::int32_t rowCount);
+
 }  // namespace tessmark

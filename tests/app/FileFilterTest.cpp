@@ -17,14 +17,5 @@ TEST(WithFilterExtension, AppendsTheSelectedKindOnlyWhenTheFileNameHasNoExtensio
   EXPECT_EQ(WithFilterExtension("/p/warm", ""), "/p/warm");
 }
 
-TEST(ParseFileFilter, SplitsDescriptionAndPatternPairs) {
-  const std::vector<FileFilterEntry> entries = ParseFileFilter("Palettes|*.gpal *.gpl|*.gpl|*.gpl|");
-  ASSERT_EQ(entries.size(), 2u);
-  EXPECT_EQ(entries[0].Description, "Palettes");
-  EXPECT_EQ(entries[0].Pattern, "*.gpal *.gpl");
-  EXPECT_EQ(entries[1].Pattern, "*.gpl");
-  EXPECT_TRUE(ParseFileFilter("no bars").empty());
-}
-
 }  // namespace
 }  // namespace tessmark

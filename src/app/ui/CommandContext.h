@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/Workspace.h"
 #include "app/ui/Platform.h"
@@ -24,6 +25,8 @@ class MainView {
   virtual void RebuildDisplay() = 0;
   // Places the scroll bars and sets their ranges to the picture's size.
   virtual void LayoutScrollBars() = 0;
+  // While a generator paints: shows the visible part of the picture as it is now, and the status.
+  virtual void ShowPainting(const std::string& status) = 0;
   virtual WindowPlacement Placement() const = 0;
   // Ends the program's run; the caller has saved what is to be saved.
   virtual void EndProgram() = 0;

@@ -5,10 +5,12 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMenuBar>
+#include <QStatusBar>
 
 #include "app/BuildStamp.h"
 #include "app/CommandMessages.h"
 #include "app/DisplayBitmap.h"
+#include "app/LiveView.h"
 #include "app/MainMenu.h"
 #include "app/ui/ConfigurationCommands.h"
 #include "app/ui/FileCommands.h"
@@ -56,11 +58,15 @@ Platform& ChooseDesktop(Platform* given, std::unique_ptr<QtPlatform>& own, QWidg
 MainWindow::MainWindow(Start start)
     : desktop_(ChooseDesktop(start.Desktop, ownDesktop_, this)),
       context_{state_, desktop_, *this},
-      picture_(new PictureView(state_, this)) {
+      picture_(new PictureView(state_, this)),
+      status_(new QLabel(this)) {
   state_.DataDirectory = std::move(start.DataDirectory);
   state_.ProgramDirectory = std::move(start.ProgramDirectory);
   RegisterAllCommands(commands_);
   setCentralWidget(picture_);
+  // Below the picture area, whose scroll bars keep to its own edges.
+  status_->setObjectName("StatusLine");
+  statusBar()->addWidget(status_, 1);
   BuildMenuBar();
   setWindowIcon(ProgramIcon());
   setAcceptDrops(true);
@@ -95,8 +101,11 @@ bool MainWindow::RunCommand(int id) { return commands_.Run(id, context_); }
 void MainWindow::RebuildDisplay() {
   if (!state_.CurrentPicture) {
     state_.DisplayBitmap.reset();
+    status_->clear();
     return;
   }
+  status_->setText(QString::fromStdString(
+      PictureStatus(state_.CurrentPicture->Width, state_.CurrentPicture->Height, state_.Zoom)));
   const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
                                           state_.Memory);
   picture_->repaint();
@@ -104,6 +113,17 @@ void MainWindow::RebuildDisplay() {
 }
 
 void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }
+
+// Only the display rows in sight are rebuilt: the whole display of a huge picture would cost the
+// run far more than the tenth of its time the live view may take.
+void MainWindow::ShowPainting(const std::string& status) {
+  status_->setText(QString::fromStdString(status));
+  status_->repaint();
+  if (state_.CurrentPicture && state_.DisplayBitmap &&
+      RefreshDisplayRows(*state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
+                         state_.ScrollY, picture_->height()))
+    picture_->repaint();
+}
 
 // Left and top are where move() puts the window; right and bottom add the size resize() takes,
 // so a stored placement comes back exactly, frame or no frame.

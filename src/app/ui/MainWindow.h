@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QMainWindow>
 #include <map>
 #include <memory>
@@ -40,6 +41,7 @@ class MainWindow : public QMainWindow, public MainView {
 
   void RebuildDisplay() override;
   void LayoutScrollBars() override;
+  void ShowPainting(const std::string& status) override;
   WindowPlacement Placement() const override;
   void EndProgram() override;
 
@@ -58,6 +60,7 @@ class MainWindow : public QMainWindow, public MainView {
   CommandTable commands_;
   CommandContext context_;
   PictureView* picture_;
+  QLabel* status_;
   std::map<int, QAction*> actions_;
   bool ended_ = false;
 };

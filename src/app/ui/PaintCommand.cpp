@@ -1,5 +1,7 @@
 #include "app/ui/PaintCommand.h"
 
+#include "app/ui/LivePainting.h"
+
 namespace tessmark {
 namespace {
 
@@ -13,7 +15,7 @@ void ShowEscapeInformation(CommandContext& c) {
   c.Desktop.WriteSetting(DontShowInformation, dontShowAgain ? 1 : 0);
 }
 
-PaintContext MakePaintContext(CommandContext& c) {
+PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
   Workspace& s = c.State;
   Platform& desktop = c.Desktop;
   return PaintContext{*s.CurrentPicture,
@@ -22,14 +24,15 @@ PaintContext MakePaintContext(CommandContext& c) {
                       s.Random,
                       s.CurrentPalette,
                       s.Settings.MixRange,
-                      [&desktop] { return desktop.EscapePressed(); },
+                      std::move(escapePressed),
                       [&desktop] { return desktop.CurrentTime(); }};
 }
 
-void RunGenerator(CommandContext& c, const Generator& generate) {
-  PaintContext paint = MakePaintContext(c);
+void RunGenerator(CommandContext& c, const PaintOperation& operation) {
+  LivePainting live(c, operation.Dialog);
+  PaintContext paint = MakePaintContext(c, [&live] { return live.EscapePressed(); });
   GeneratorOutcome outcome;
-  c.Desktop.RunBusy([&] { outcome = generate(c, paint); });
+  c.Desktop.RunBusy([&] { outcome = operation.Generate(c, paint); });
   if (outcome) c.Desktop.ShowMessage(*outcome, MessageButtons::Ok);
   c.RebuildDisplay();
 }
@@ -40,7 +43,7 @@ void PaintCommand(CommandContext& c, const PaintOperation& operation) {
   if (!c.Desktop.RunParameterDialog(operation.Dialog, c.State.Settings)) return;
   if (operation.RemindsOfEscape) ShowEscapeInformation(c);
   if (!c.TakeUndoSnapshot()) return;
-  RunGenerator(c, operation.Generate);
+  RunGenerator(c, operation);
 }
 
 }  // namespace tessmark

@@ -25,11 +25,11 @@ struct PaintOperation {
 void PaintCommand(CommandContext& context, const PaintOperation& operation);
 
 // The painting context of one generator run over the current picture.
-PaintContext MakePaintContext(CommandContext& context);
+PaintContext MakePaintContext(CommandContext& context, EscapePoll escapePressed);
 
 // Runs the generator with a wait cursor and Escape watched, then tells what it has to tell (input
-// is back by then) and shows the picture.
-void RunGenerator(CommandContext& context, const Generator& generate);
+// is back by then) and shows the picture; while it runs, the window shows the picture growing.
+void RunGenerator(CommandContext& context, const PaintOperation& operation);
 
 // "Information !" unless switched off in the settings store ("dontshowinformation1" = 1); the
 // answer of its check box is stored however the dialog closed.

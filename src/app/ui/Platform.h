@@ -65,6 +65,8 @@ class Platform {
   virtual bool EscapePressed() = 0;
   // Seconds since 1970, the default seed of the generators.
   virtual std::uint32_t CurrentTime() = 0;
+  // A monotonic clock in milliseconds, for pacing the live view of a run.
+  virtual std::int64_t SteadyMilliseconds() = 0;
 
   // The settings store standing for "Software\Haldrune\TessmarkPicture": 32-bit values.
   virtual std::optional<std::uint32_t> ReadSetting(const std::string& name) = 0;

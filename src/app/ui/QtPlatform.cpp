@@ -1,5 +1,7 @@
 #include "app/ui/QtPlatform.h"
 
+#include <chrono>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -132,6 +134,11 @@ void QtPlatform::RunBusy(const std::function<void()>& work) {
 bool QtPlatform::EscapePressed() { return escape_.Poll(); }
 
 std::uint32_t QtPlatform::CurrentTime() { return static_cast<std::uint32_t>(std::time(nullptr)); }
+
+std::int64_t QtPlatform::SteadyMilliseconds() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 std::optional<std::uint32_t> QtPlatform::ReadSetting(const std::string& name) {
   bool ok = false;

@@ -27,6 +27,7 @@ class QtPlatform : public Platform {
   void RunBusy(const std::function<void()>& work) override;
   bool EscapePressed() override;
   std::uint32_t CurrentTime() override;
+  std::int64_t SteadyMilliseconds() override;
   std::optional<std::uint32_t> ReadSetting(const std::string& name) override;
   void WriteSetting(const std::string& name, std::uint32_t value) override;
 

@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -133,6 +134,19 @@ TEST_F(MainWindowDisplayTest, OpeningLoadsTheMainConfigurationOfTheDataDirectory
   EXPECT_EQ(window->State().ConfigPath, data.filePath("main.gccfg").toStdString());
   EXPECT_EQ(window->State().Settings.Polygon.AngMax, 99);
   EXPECT_TRUE(desktop.Messages.empty());
+}
+
+TEST_F(MainWindowDisplayTest, WhilePaintingTheVisibleRowsAndTheStatusShowAndAfterItTheSizeAndZoom) {
+  Open();
+  NewPicture(250, 120);
+  const QLabel& status = *window->findChild<QLabel*>("StatusLine");
+  EXPECT_EQ(status.text(), "250 × 120, zoom 1");
+  window->State().CurrentPicture->Row(3)[0] = 99;
+  window->ShowPainting("Circle: 5 shapes");
+  EXPECT_EQ(Shown(0, 3), qRgb(99, 3, 7));
+  EXPECT_EQ(status.text(), "Circle: 5 shapes");
+  window->RunCommand(id::ZoomOut);
+  EXPECT_EQ(status.text(), "250 × 120, zoom 1/2");
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
+#include "paint/Generators.h"
 #include "ui/support/CommandFixture.h"
 #include "support/PictureProbe.h"
+#include "support/TestPictures.h"
 
 namespace tessmark {
 namespace {
@@ -176,6 +178,27 @@ TEST_F(PaintCommandTest, MixageEditsTheRangeOnlyOnOk) {
   Run(id::Mixage);
   EXPECT_EQ(state.Settings.MixRange.From, 20);
   EXPECT_EQ(view.Rebuilds, 0);
+}
+
+TEST_F(PaintCommandTest, TheLiveViewCountsShapesAndOnlyReadsThePicture) {
+  const PaintOperation circles{ParameterDialog::Circle, false, [](CommandContext& c, PaintContext& paint) {
+                                 PaintCircles(paint, c.State.Settings.Circle);
+                                 return GeneratorOutcome();
+                               }};
+  MakePicture(64, 64);
+  ScriptCount(15);
+  PaintCommand(context, circles);
+  EXPECT_TRUE(view.Painting.empty()) << "a run under 200 ms shows nothing until its end";
+  const Picture unseen = *ClonePicture(*state.CurrentPicture);
+
+  MakePicture(64, 64);
+  desktop.ClockStep = 100;  // each reading of the clock: 100 ms later
+  ScriptCount(15);
+  PaintCommand(context, circles);
+  // Shown 200 ms after the start, then ten times the 100 ms showing after it.
+  EXPECT_EQ(view.Painting, (Events{"Circle: 1 shape — Escape stops", "Circle: 11 shapes — Escape stops"}));
+  EXPECT_TRUE(test::SamePixels(*state.CurrentPicture, unseen));
+  EXPECT_EQ(desktop.Events.back(), "rebuild");
 }
 
 }  // namespace

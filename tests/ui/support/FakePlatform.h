@@ -38,6 +38,8 @@ class FakePlatform : public Platform {
   std::deque<bool> EscapeAnswers;  // then false
   int EscapePolls = 0;
   std::uint32_t Time = 1000;
+  std::int64_t Clock = 0;
+  std::int64_t ClockStep = 0;
   std::function<void()> OnTimeRead;
   std::map<std::string, std::uint32_t> Store;
   bool InsideBusy = false;
@@ -111,6 +113,8 @@ class FakePlatform : public Platform {
     if (OnTimeRead) OnTimeRead();
     return Time;
   }
+  // Each reading moves the clock on by ClockStep.
+  std::int64_t SteadyMilliseconds() override { return Clock += ClockStep; }
   std::optional<std::uint32_t> ReadSetting(const std::string& name) override {
     const auto found = Store.find(name);
     if (found == Store.end()) return std::nullopt;
@@ -135,6 +139,7 @@ class FakeView : public MainView {
   int Layouts = 0;
   bool Ended = false;
   WindowPlacement Where{10, 20, 650, 500};
+  std::vector<std::string> Painting;  // the status of each live showing
 
   void RebuildDisplay() override {
     ++Rebuilds;
@@ -144,6 +149,7 @@ class FakeView : public MainView {
     ++Layouts;
     Note("layout");
   }
+  void ShowPainting(const std::string& status) override { Painting.push_back(status); }
   WindowPlacement Placement() const override { return Where; }
   void EndProgram() override {
     Ended = true;

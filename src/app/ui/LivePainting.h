@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/LiveView.h"
+#include "app/ui/CommandContext.h"
+
+namespace tessmark {
+
+// The Escape poll of one generator run, which also shows the picture growing: the generators ask
+// it once before their first shape and after every shape, so it counts the shapes and, when the
+// pacer says so, has the window show the picture and the count. It only reads the picture.
+class LivePainting {
+ public:
+  LivePainting(CommandContext& context, ParameterDialog command);
+  bool EscapePressed();
+
+ private:
+  CommandContext& context_;
+  const char* command_;
+  LiveViewPacer pacer_;
+  std::int64_t polls_ = 0;
+};
+
+}  // namespace tessmark
