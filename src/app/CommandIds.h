@@ -36,5 +36,6 @@ inline constexpr int SaveConfiguration = 32800;
 // Commands of our own, after the original ones.
 inline constexpr int ImportPictureFile = 32830;
 inline constexpr int ExportPng = 32831;
+inline constexpr int ExportRecipe = 32832;
 
 }  // namespace tessmark::command_id

@@ -43,14 +43,19 @@ void BuildRow(const std::uint8_t* source, std::int32_t width, std::int32_t zoom,
   std::memset(out, 0xFF, std::size_t(allColumns - shownColumns) * 4);
 }
 
-// Display rows first ... end - 1 of a display that fits the picture at this zoom.
-void BuildRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable, std::int32_t first,
-               std::int32_t end) {
-  const std::int32_t shownColumns = display.Width / zoom, shownRows = picture.Height / zoom;
-  for (std::int32_t i = first; i < std::min(end, shownRows); ++i)
-    BuildRow(picture.Row(zoom * i), picture.Width, zoom, connectable, shownColumns, display.Width, display.Row(i));
-  if (const std::int32_t white = std::max(first, shownRows); white < end)
-    std::memset(display.Row(white), 0xFF, std::size_t(end - white) * display.Width * 4);
+// Display columns first ... end - 1 of a row, each as BuildRow writes it.
+void BuildColumns(const std::uint8_t* source, std::int32_t width, std::int32_t zoom, bool connectable,
+                  std::int32_t shownColumns, std::int32_t first, std::int32_t end, std::uint8_t* row) {
+  const std::int32_t inside = std::min(shownColumns, (width + zoom - 1) / zoom);
+  for (std::int32_t j = first; j < end; ++j) {
+    std::uint8_t* out = row + std::size_t(j) * 4;
+    if (j >= shownColumns) {
+      std::memset(out, 0xFF, 4);
+      continue;
+    }
+    const std::int32_t x = j < inside ? zoom * j : connectable ? WrapCoordinate(zoom * j, width) : zoom * (inside - 1);
+    StoreBgr(out, source + std::size_t(x) * 3);
+  }
 }
 
 }  // namespace
@@ -64,16 +69,28 @@ bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& pictu
     display = AllocateBitmap32(DisplayWidth(width), height, available);
     if (!display) return false;
   }
-  BuildRows(*display, picture, zoom, connectable, 0, height);
+  const std::int32_t shownColumns = display->Width / zoom, shownRows = height / zoom;
+  for (std::int32_t i = 0; i < shownRows; ++i)
+    BuildRow(picture.Row(zoom * i), width, zoom, connectable, shownColumns, display->Width, display->Row(i));
+  if (shownRows < height)
+    std::memset(display->Row(shownRows), 0xFF, std::size_t(height - shownRows) * display->Width * 4);
   return true;
 }
 
-bool RefreshDisplayRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
-                        std::int32_t firstRow, std::int32_t rowCount) {
+bool RefreshDisplayPart(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
+                        const DisplayPart& part) {
   zoom = std::clamp(zoom, 1, 16);
   if (display.Width != DisplayWidth(picture.Width) || display.Height != picture.Height) return false;
-  const std::int32_t first = std::clamp(firstRow, 0, picture.Height);
-  BuildRows(display, picture, zoom, connectable, first, first + std::clamp(rowCount, 0, picture.Height - first));
+  const std::int32_t top = std::clamp(part.Top, 0, display.Height), left = std::clamp(part.Left, 0, display.Width);
+  const std::int32_t bottom = top + std::clamp(part.Height, 0, display.Height - top);
+  const std::int32_t right = left + std::clamp(part.Width, 0, display.Width - left);
+  const std::int32_t shownColumns = display.Width / zoom, shownRows = picture.Height / zoom;
+  for (std::int32_t i = top; i < bottom; ++i) {
+    if (i < shownRows)
+      BuildColumns(picture.Row(zoom * i), picture.Width, zoom, connectable, shownColumns, left, right, display.Row(i));
+    else
+      std::memset(display.Row(i) + std::size_t(left) * 4, 0xFF, std::size_t(right - left) * 4);
+  }
   return true;
 }
 

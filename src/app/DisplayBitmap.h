@@ -23,10 +23,18 @@ std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t 
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
                           bool connectable, const AvailableMemory& available = SystemAvailableMemory);
 
-// Only display rows firstRow ... firstRow + rowCount - 1 (those inside) of a display that already
-// fits the picture: the visible part of a picture being painted. False, with nothing done, when
-// the display does not fit.
-bool RefreshDisplayRows(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
-                        std::int32_t firstRow, std::int32_t rowCount);
+// A rectangle of display pixels.
+struct DisplayPart {
+  std::int32_t Left = 0;
+  std::int32_t Top = 0;
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+};
+
+// Only the part (what of it lies inside) of a display that already fits the picture, each pixel as
+// the whole build writes it: the visible part of a picture being painted. False, with nothing
+// done, when the display does not fit.
+bool RefreshDisplayPart(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
+                        const DisplayPart& part);
 
 }  // namespace tessmark

@@ -12,23 +12,37 @@ std::string MainConfigPath(const std::string& dataDirectory) {
 bool TakeUndoSnapshot(Workspace& workspace) {
   if (!workspace.CurrentPicture) {
     workspace.UndoPicture.reset();
+    workspace.UndoRecipe = {};
     return true;
   }
   std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture, workspace.Memory);
   if (!copy) return false;
   workspace.UndoPicture = std::move(copy);
+  workspace.UndoRecipe = workspace.PictureRecipe;
   return true;
 }
 
 bool RestoreUndoSnapshot(Workspace& workspace) {
   if (!workspace.UndoPicture) {
     workspace.CurrentPicture.reset();
+    workspace.PictureRecipe = {};
     return true;
   }
   std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture, workspace.Memory);
   if (!copy) return false;
   workspace.CurrentPicture = std::move(copy);
+  workspace.PictureRecipe = workspace.UndoRecipe;
   return true;
+}
+
+void StartNewPicture(Workspace& workspace, Picture picture) {
+  workspace.PictureRecipe = WhiteRecipe(picture.Width, picture.Height);
+  workspace.CurrentPicture = std::move(picture);
+}
+
+void StartTakenInPicture(Workspace& workspace, Picture picture) {
+  workspace.PictureRecipe = TakenInRecipe(picture);
+  workspace.CurrentPicture = std::move(picture);
 }
 
 void ZoomOut(Workspace& workspace) { workspace.Zoom = std::min(workspace.Zoom + 1, MaxZoom); }

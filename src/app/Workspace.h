@@ -9,6 +9,7 @@
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
+#include "recipe/Recipe.h"
 
 namespace tessmark {
 
@@ -21,6 +22,9 @@ inline constexpr std::int32_t MaxZoom = 16;
 struct Workspace {
   std::optional<Picture> CurrentPicture;
   std::optional<Picture> UndoPicture;
+  // How the current picture was made, and how the undo snapshot's was.
+  Recipe PictureRecipe;
+  Recipe UndoRecipe;
   // The picture as shown at the current zoom; rebuilt after every change of picture or zoom.
   std::optional<Bitmap32> DisplayBitmap;
   tessmark::Settings Settings;
@@ -42,14 +46,19 @@ struct Workspace {
 // "main.gccfg" in the data directory (at the root when the data directory is unknown).
 std::string MainConfigPath(const std::string& dataDirectory);
 
-// Replaces the undo snapshot by a copy of the current picture (none when there is no picture).
-// False, with the old snapshot kept, when the copy does not fit in memory.
+// Replaces the undo snapshot by a copy of the current picture and its recipe (none when there is
+// no picture). False, with the old snapshot kept, when the copy does not fit in memory.
 bool TakeUndoSnapshot(Workspace& workspace);
 
-// Puts a copy of the snapshot in place of the current picture; the snapshot stays, so undo can be
-// repeated. Without a snapshot the picture is dropped. False, with the picture kept, when the copy
-// does not fit in memory.
+// Puts a copy of the snapshot and its recipe in place of the current picture; the snapshot stays,
+// so undo can be repeated. Without a snapshot the picture is dropped. False, with the picture
+// kept, when the copy does not fit in memory.
 bool RestoreUndoSnapshot(Workspace& workspace);
+
+// The new picture becomes the current one, its recipe starting from white or from the picture as
+// it was taken in (an import).
+void StartNewPicture(Workspace& workspace, Picture picture);
+void StartTakenInPicture(Workspace& workspace, Picture picture);
 
 // Zoom steps: out enlarges the divisor, in reduces it, each clamped to MinZoom ... MaxZoom.
 void ZoomOut(Workspace& workspace);

@@ -20,7 +20,7 @@ enum class OutputFormat { Jpeg, Png, Bmp };
 struct CommandLine {
   bool Help = false;
   bool Version = false;
-  std::optional<PictureSize> Size;
+  std::optional<WidthHeight> Size;
   std::string InputFile;
   std::optional<std::uint32_t> Seed;
   std::string ConfigFile;

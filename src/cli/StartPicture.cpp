@@ -28,7 +28,7 @@ Parsed<Picture> InputPicture(const std::string& path, const std::string& program
 
 Parsed<Picture> StartPicture(const CommandLine& line, const Settings& settings, const std::string& programDirectory) {
   if (!line.InputFile.empty()) return InputPicture(line.InputFile, programDirectory);
-  const PictureSize size = line.Size.value_or(PictureSize{settings.NewPicture.X, settings.NewPicture.Y});
+  const WidthHeight size = line.Size.value_or(WidthHeight{settings.NewPicture.X, settings.NewPicture.Y});
   return WhitePicture(size.Width, size.Height);
 }
 

@@ -65,15 +65,15 @@ Parsed<std::uint32_t> ParseSeed(std::string_view text) {
   return {seed, {}};
 }
 
-Parsed<PictureSize> ParseSize(std::string_view text) {
+Parsed<WidthHeight> ParseSize(std::string_view text) {
   const std::size_t x = text.find_first_of("xX");
-  if (x == std::string_view::npos) return Parsed<PictureSize>::Fail(Quoted(text) + " is not a size WIDTHxHEIGHT");
+  if (x == std::string_view::npos) return Parsed<WidthHeight>::Fail(Quoted(text) + " is not a size WIDTHxHEIGHT");
   // The size goes through the new-picture dialog's short fields.
   const auto width = ParseNumber(text.substr(0, x), ShortEditChars);
   const auto height = ParseNumber(text.substr(x + 1), ShortEditChars);
-  if (!width || !height) return Parsed<PictureSize>::Fail(Quoted(text) + " is not a size WIDTHxHEIGHT");
-  if (*width.Value < 4 || *height.Value < 4) return Parsed<PictureSize>::Fail(MinimumSizeMessage);
-  return {PictureSize{*width.Value, *height.Value}, {}};
+  if (!width || !height) return Parsed<WidthHeight>::Fail(Quoted(text) + " is not a size WIDTHxHEIGHT");
+  if (*width.Value < 4 || *height.Value < 4) return Parsed<WidthHeight>::Fail(MinimumSizeMessage);
+  return {WidthHeight{*width.Value, *height.Value}, {}};
 }
 
 Parsed<MixRange> ParseMixage(std::string_view text) {

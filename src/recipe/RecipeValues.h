@@ -46,13 +46,13 @@ std::string HexColor(Color color);
 // 0 ... 4294967295.
 Parsed<std::uint32_t> ParseSeed(std::string_view text);
 
-struct PictureSize {
+struct WidthHeight {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
 };
 
 // WxH; both at least 4.
-Parsed<PictureSize> ParseSize(std::string_view text);
+Parsed<WidthHeight> ParseSize(std::string_view text);
 
 inline constexpr char MinimumSizeMessage[] = "The picture should be have a minimum size 4,4";
 

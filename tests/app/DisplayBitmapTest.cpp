@@ -82,21 +82,22 @@ TEST(RebuildDisplayBitmap, RefusesABitmapBeyondTheMemoryTheSystemCanGive) {
   EXPECT_FALSE(display);
 }
 
-TEST(RefreshDisplayRows, RebuildsOnlyTheRowsAskedForAsTheWholeBuildWouldAndRefusesAStaleDisplay) {
-  const Picture before = test::PatternPicture(10, 9);
-  const Picture after = test::WhitePicture(10, 9);
-  for (const int zoom : {1, 2}) {
-    Bitmap32 display = *BuildDisplayBitmap(before, zoom, true);
-    ASSERT_TRUE(RefreshDisplayRows(display, after, zoom, true, 2, 3));
-    const Bitmap32 old = *BuildDisplayBitmap(before, zoom, true), now = *BuildDisplayBitmap(after, zoom, true);
-    for (int y = 0; y < 9; ++y) {
-      const Bitmap32& expected = y >= 2 && y < 5 ? now : old;
-      EXPECT_EQ(std::memcmp(display.Row(y), expected.Row(y), display.Width * 4), 0) << zoom << " row " << y;
+TEST(RefreshDisplayPart, RebuildsOnlyThePartAsTheWholeBuildWouldAndRefusesAStaleDisplay) {
+  const Picture before = test::WhitePicture(10, 9);
+  const Picture after = test::PatternPicture(10, 9);
+  for (const int zoom : {1, 2, 3})
+    for (const bool connectable : {true, false}) {
+      Bitmap32 display = *BuildDisplayBitmap(before, zoom, connectable);
+      ASSERT_TRUE(RefreshDisplayPart(display, after, zoom, connectable, {1, 2, 20, 6}));
+      const Bitmap32 now = *BuildDisplayBitmap(after, zoom, connectable);
+      for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 12; ++x) {
+          const bool inside = x >= 1 && y >= 2 && y < 8;
+          EXPECT_EQ(Shown(display, x, y), inside ? Shown(now, x, y) : White) << zoom << connectable << x << "," << y;
+        }
     }
-    EXPECT_TRUE(RefreshDisplayRows(display, after, zoom, true, 7, 100));
-  }
   Bitmap32 small = *BuildDisplayBitmap(test::PatternPicture(4, 4), 1, true);
-  EXPECT_FALSE(RefreshDisplayRows(small, after, 1, true, 0, 4));
+  EXPECT_FALSE(RefreshDisplayPart(small, after, 1, true, {0, 0, 4, 4}));
 }
 
 }  // namespace

@@ -9,6 +9,9 @@ Scenarios:
   clipboard  A PNG and a 24-bit BMP put on the clipboard by xclip are imported and exported again;
              what xclip reads back as image/bmp and image/png is the picture, pixel for pixel. A
              New of 100000 x 100000 is refused with a message and keeps that picture.
+  keeps      A painted picture exported by File > Export > Png is the picture (compared with the
+             clipboard export at zoom 1), opens again through File > Import > Picture file, and a
+             count-0 run shows the picture growing on screen before Escape stops it.
 
 A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
 virtual screen cannot start.
@@ -225,6 +228,9 @@ NEW = ("Down",)
 IMPORT_CLIPBOARD = ("Down", "Down", "Right")
 EXPORT_CLIPBOARD = ("Down", "Down", "Down", "Right")
 EXPORT_JPEG = ("Down", "Down", "Down", "Right", "Down")
+EXPORT_PNG = ("Down", "Down", "Down", "Right", "Down", "Down")
+EXPORT_RECIPE = ("Down", "Down", "Down", "Right", "Down", "Down", "Down")
+IMPORT_PICTURE_FILE = ("Down", "Down", "Right", "Down")
 EXIT = ("Down", "Down", "Down", "Down")
 UNDO = ("Right",)
 CIRCLE = ("Right",) + ("Down",) * 8 + ("Right",)
@@ -392,7 +398,126 @@ def clipboard(screen, vornade, tessmark, folder):
         raise Failure(f"vornade ended with status {status}")
 
 
-SCENARIOS = {"session": session, "clipboard": clipboard}
+def window_pixels(screen, desktop):
+    """The rows of the main window's part of the screen, as the frame buffer holds it now."""
+    geometry = dict(line.split("=") for line in desktop.xdotool("getwindowgeometry", "--shell", desktop.main).split())
+    x, y, w, h = (int(geometry[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+    with open(os.path.join(screen.fb_dir, "Xvfb_screen0"), "rb") as frame:
+        _, _, rows = xwd_pixels(frame.read())
+    return [row[x * 3:(x + w) * 3] for row in rows[y:y + h]]
+
+
+def coloured(rows):
+    """Pixels that are neither white nor a grey of the window's frame: painted ones."""
+    return sum(1 for row in rows for i in range(0, len(row), 3) if not row[i] == row[i + 1] == row[i + 2])
+
+
+def keeps(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        new_picture(desktop, 160, 120)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:40")
+        desktop.dialog("Information !")
+        desktop.menu(*EXPORT_PNG)
+        desktop.dialog("Save", "ctrl+a", f"text:{pictures.path('kept')}")
+        wait_for("the PNG file", lambda: os.path.exists(pictures.path("kept.png")))
+        kept = bmp_pixels(pictures.as_bmp("kept.png"))
+        check_clipboard_export(screen, desktop, pictures, kept, "png-export")
+
+        new_picture(desktop, 8, 8)
+        desktop.menu(*IMPORT_PICTURE_FILE)
+        desktop.dialog("Open", "ctrl+a", f"text:{pictures.path('kept.png')}")
+        desktop.shot("png-import")
+        check_clipboard_export(screen, desktop, pictures, kept, "png-import")
+
+        new_picture(desktop, 600, 400)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:0")
+        desktop.dialog("Information !")
+        time.sleep(1)
+        first = window_pixels(screen, desktop)
+        desktop.shot("running")
+        time.sleep(1)
+        second = window_pixels(screen, desktop)
+        desktop.focus(desktop.main)
+        desktop.keys("Escape")
+        desktop.shot("stopped")
+        desktop.menu(*EXIT)
+        status = desktop.wait_exit()
+    finally:
+        desktop.close()
+    if status != 0:
+        raise Failure(f"vornade ended with status {status}")
+    if coloured(first) < 1000:
+        raise Failure("a second into a count-0 run the window still shows a white picture")
+    if first == second:
+        raise Failure("the picture on screen did not grow during the run")
+
+
+def check_recipe(desktop, pictures, name):
+    """Exports the picture and its recipe, runs the recipe with tessmark: the same pixels."""
+    desktop.menu(*EXPORT_PNG)
+    desktop.dialog("Save", "ctrl+a", f"text:{pictures.path(name)}")
+    wait_for("the PNG file", lambda: os.path.exists(pictures.path(name + ".png")))
+    desktop.menu(*EXPORT_RECIPE)
+    desktop.dialog("Save", "ctrl+a", f"text:{pictures.path(name + '-recipe')}")
+    recipe = pictures.path(name + "-recipe.txt")
+    wait_for("the recipe file", lambda: os.path.exists(recipe))
+    time.sleep(0.5)
+    run([pictures.tessmark, "-o", pictures.path(name + "-again.png"), "@" + recipe])
+    if bmp_pixels(pictures.as_bmp(name + ".png")) != bmp_pixels(pictures.as_bmp(name + "-again.png")):
+        raise Failure(f"{name}: tessmark painted another picture from the recipe:\n" + open(recipe).read())
+
+
+def recipes(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    start = pictures.make("start.png", "--size", "90x70", "--seed", "3", "rect:count=20")
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        new_picture(desktop, 300, 200)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:60")
+        desktop.dialog("Information !")
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:0")
+        desktop.dialog("Information !")
+        time.sleep(1)
+        desktop.focus(desktop.main)
+        desktop.keys("Escape")
+        desktop.shot("stopped")
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:30")
+        desktop.dialog("Information !")
+        desktop.menu(*UNDO)
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:20")
+        desktop.dialog("Information !")
+        check_recipe(desktop, pictures, "painted")
+
+        new_picture(desktop, 40, 40)
+        offer = offer_clipboard(screen, "image/png", start)
+        try:
+            desktop.menu(*IMPORT_CLIPBOARD)
+        finally:
+            offer.kill()
+            offer.wait()
+        desktop.menu(*CIRCLE)
+        desktop.dialog("Dialog", "shift+Tab", "text:25")
+        desktop.dialog("Information !")
+        check_recipe(desktop, pictures, "imported")
+        if not os.path.exists(pictures.path("imported-recipe-start.png")):
+            raise Failure("no start picture beside the recipe of an imported picture")
+        desktop.menu(*EXIT)
+        status = desktop.wait_exit()
+    finally:
+        desktop.close()
+    if status != 0:
+        raise Failure(f"vornade ended with status {status}")
+
+
+SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes}
 
 
 def main():

@@ -11,6 +11,7 @@
 #include "imageio/ui/PngExportCommand.h"
 #include "imageio/ui/PreviewCommand.h"
 #include "palette/ui/PaletteCommand.h"
+#include "recipe/ui/RecipeExportCommand.h"
 
 namespace tessmark {
 
@@ -24,6 +25,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterClipboardCommands(table);
   RegisterJpegExportCommand(table);
   RegisterPngExportCommand(table);
+  RegisterRecipeExportCommand(table);
   RegisterPictureFileImportCommand(table);
   RegisterPreviewCommand(table);
 }

@@ -18,7 +18,7 @@ void NewPicture(CommandContext& c) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
   }
-  c.State.CurrentPicture = std::move(picture);
+  StartNewPicture(c.State, std::move(*picture));
   c.State.Zoom = 1;
   c.State.ScrollX = 0;
   c.State.ScrollY = 0;

@@ -10,7 +10,8 @@ void RegisterFilterCommands(CommandTable& table) {
   const PaintOperation noise{ParameterDialog::Noise, false, [](CommandContext& c, PaintContext& paint) {
                                NoiseFilter(paint.Target, c.State.Settings.Noise, paint.Random, paint.Seed());
                                return GeneratorOutcome();
-                             }};
+                             },
+                             OperationKind::Noise};
   table.Add(command_id::Noise, [noise](CommandContext& c) { PaintCommand(c, noise); });
 }
 

@@ -114,14 +114,14 @@ void MainWindow::RebuildDisplay() {
 
 void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }
 
-// Only the display rows in sight are rebuilt: the whole display of a huge picture would cost the
+// Only the display pixels in sight are rebuilt: the whole display of a huge picture would cost the
 // run far more than the tenth of its time the live view may take.
 void MainWindow::ShowPainting(const std::string& status) {
   status_->setText(QString::fromStdString(status));
   status_->repaint();
   if (state_.CurrentPicture && state_.DisplayBitmap &&
-      RefreshDisplayRows(*state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
-                         state_.ScrollY, picture_->height()))
+      RefreshDisplayPart(*state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
+                         {state_.ScrollX, state_.ScrollY, picture_->width(), picture_->height()}))
     picture_->repaint();
 }
 

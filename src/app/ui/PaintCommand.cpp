@@ -31,8 +31,12 @@ PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
 void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   LivePainting live(c, operation.Dialog);
   PaintContext paint = MakePaintContext(c, [&live] { return live.EscapePressed(); });
+  std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
+  paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
   GeneratorOutcome outcome;
   c.Desktop.RunBusy([&] { outcome = operation.Generate(c, paint); });
+  Workspace& s = c.State;
+  if (!outcome && seed) RecordRun(s.PictureRecipe, operation.Kind, s.Settings, s.CurrentPalette, *seed, paint.ShapesPainted);
   if (outcome) c.Desktop.ShowMessage(*outcome, MessageButtons::Ok);
   c.RebuildDisplay();
 }

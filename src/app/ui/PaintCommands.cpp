@@ -21,11 +21,14 @@ void Undo(CommandContext& c) {
 
 // A shape generator run on the record its dialog edits.
 template <class Params>
-PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*generator)(PaintContext&, const Params&)) {
-  return {dialog, true, [record, generator](CommandContext& c, PaintContext& paint) {
+PaintOperation Shapes(ParameterDialog dialog, Params Settings::*record, void (*generator)(PaintContext&, const Params&),
+                      OperationKind kind) {
+  return {dialog, true,
+          [record, generator](CommandContext& c, PaintContext& paint) {
             generator(paint, c.State.Settings.*record);
             return GeneratorOutcome();
-          }};
+          },
+          kind};
 }
 
 // A generator over picture files: a file that failed to load painted nothing and has its say.
@@ -53,6 +56,7 @@ void FillColor(CommandContext& c) {
   if (!c.TakeUndoSnapshot()) return;
   const bool full = c.Desktop.ShowMessage(FullMixQuestion(), MessageButtons::YesNo) == MessageAnswer::Yes;
   FillPicture(picture, ColorFromRef(*chosen), full, c.State.Connectable(), c.State.CurrentBlendWeight);
+  RecordFill(c.State.PictureRecipe, c.State.Settings, ColorFromRef(*chosen), full, c.State.CurrentBlendWeight);
   c.RebuildDisplay();
 }
 
@@ -73,12 +77,13 @@ void RegisterPaintCommands(CommandTable& table) {
   const auto add = [&table](int commandId, PaintOperation operation) {
     table.Add(commandId, [operation](CommandContext& c) { PaintCommand(c, operation); });
   };
-  add(id::Circle, Shapes(ParameterDialog::Circle, &Settings::Circle, PaintCircles));
-  add(id::Rectangle, Shapes(ParameterDialog::Rectangle, &Settings::Rectangle, PaintRectangles));
-  add(id::Polygon, Shapes(ParameterDialog::Polygon, &Settings::Polygon, PaintPolygons));
-  add(id::Vector, Shapes(ParameterDialog::Vector, &Settings::Vector, PaintVectors));
-  add(id::Tag, {ParameterDialog::Tag, true, Tags});
-  add(id::CircleMix, {ParameterDialog::CircleMix, true, CircleMix});
+  using K = OperationKind;
+  add(id::Circle, Shapes(ParameterDialog::Circle, &Settings::Circle, PaintCircles, K::Circle));
+  add(id::Rectangle, Shapes(ParameterDialog::Rectangle, &Settings::Rectangle, PaintRectangles, K::Rect));
+  add(id::Polygon, Shapes(ParameterDialog::Polygon, &Settings::Polygon, PaintPolygons, K::Polygon));
+  add(id::Vector, Shapes(ParameterDialog::Vector, &Settings::Vector, PaintVectors, K::Vector));
+  add(id::Tag, {ParameterDialog::Tag, true, Tags, K::Tag});
+  add(id::CircleMix, {ParameterDialog::CircleMix, true, CircleMix, K::CircleMix});
   table.Add(id::Mixage, [](CommandContext& c) { c.Desktop.RunParameterDialog(ParameterDialog::MixRange, c.State.Settings); });
 }
 

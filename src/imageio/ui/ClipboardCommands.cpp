@@ -51,7 +51,7 @@ std::optional<Picture> ReadClipboardPicture(CommandContext& c) {
 void ImportClipboardPicture(CommandContext& c) {
   std::optional<Picture> image = ReadClipboardPicture(c);
   if (image && c.CheckPictureSize(image->Width, image->Height)) {
-    c.State.CurrentPicture = std::move(image);
+    StartTakenInPicture(c.State, std::move(*image));
     c.ResetView();
   }
   c.RebuildDisplay();
@@ -65,7 +65,7 @@ void ImportPicturePart(CommandContext& c, const Picture& image) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
   }
-  c.State.CurrentPicture = std::move(part);
+  StartTakenInPicture(c.State, std::move(*part));
 }
 
 void ImportClipboardPart(CommandContext& c) {

@@ -40,7 +40,7 @@ void ChoosePictureFile(CommandContext& c) {
 void ImportPictureFile(CommandContext& c, const std::string& path) {
   std::optional<Picture> picture = ReadPicture(c, path);
   if (!picture || !c.CheckPictureSize(picture->Width, picture->Height) || !c.TakeUndoSnapshot()) return;
-  c.State.CurrentPicture = std::move(picture);
+  StartTakenInPicture(c.State, std::move(*picture));
   c.ResetView();
   c.RebuildDisplay();
 }

@@ -1,0 +1,116 @@
+#include "recipe/Recipe.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <limits>
+
+#include "files/AtomicFile.h"
+#include "imageio/PngFile.h"
+#include "paint/Noise.h"
+#include "recipe/Quoting.h"
+
+namespace tessmark {
+namespace {
+
+std::int32_t* CountOf(Settings& settings, OperationKind kind) {
+  switch (kind) {
+    case OperationKind::Circle:
+      return &settings.Circle.Count;
+    case OperationKind::Rect:
+      return &settings.Rectangle.Count;
+    case OperationKind::Polygon:
+      return &settings.Polygon.Count;
+    case OperationKind::Vector:
+      return &settings.Vector.Count;
+    case OperationKind::CircleMix:
+      return &settings.CircleMix.Count;
+    case OperationKind::Tag:
+      return &settings.Tag.Count;
+    case OperationKind::Fill:
+    case OperationKind::Noise:
+      break;
+  }
+  return nullptr;
+}
+
+OperationStep StepOf(OperationKind kind, const Settings& settings) {
+  OperationStep step;
+  step.Kind = kind;
+  step.Records = settings;
+  return step;
+}
+
+std::string AbsolutePath(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  return error ? path : absolute.string();
+}
+
+}  // namespace
+
+Recipe WhiteRecipe(std::int32_t width, std::int32_t height) { return {{width, height, nullptr, false}, {}}; }
+
+Recipe TakenInRecipe(const Picture& start) {
+  std::optional<Picture> copy = ClonePicture(start);
+  if (!copy) return {{start.Width, start.Height, nullptr, true}, {}};
+  return {{start.Width, start.Height, std::make_shared<const Picture>(std::move(*copy)), false}, {}};
+}
+
+void RecordRun(Recipe& recipe, OperationKind kind, const Settings& settings, const Palette& palette,
+               std::uint32_t seed, std::int64_t shapesPainted) {
+  if (kind == OperationKind::Noise && NoiseAmplitude(settings.Noise.Percent) == 0) return;
+  OperationStep step = StepOf(kind, settings);
+  step.Palette = palette;
+  step.Seed = seed;
+  if (std::int32_t* count = CountOf(step.Records, kind)) {
+    *count = static_cast<std::int32_t>(std::min<std::int64_t>(shapesPainted, std::numeric_limits<std::int32_t>::max()));
+  }
+  recipe.Steps.push_back(std::move(step));
+}
+
+void RecordFill(Recipe& recipe, const Settings& settings, Color color, bool full, std::uint8_t weight) {
+  OperationStep step = StepOf(OperationKind::Fill, settings);
+  step.FillColor = color;
+  step.FillFull = full;
+  step.FillWeight = weight;
+  recipe.Steps.push_back(std::move(step));
+}
+
+std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath) {
+  const RecipeStart& start = recipe.Start;
+  const std::string size = Concat(std::to_string(start.Width), "x", std::to_string(start.Height));
+  std::string text = Concat("# Recipe of a picture, written by ", header.Program, " on ", header.Written, "\n",
+                            "# Picture: ", size, "\n",
+                            "# Run it with: tessmark -o picture.png @", QuoteWhereNeeded(header.FileName), "\n");
+  text += start.StartPicture ? Concat("--input ", QuoteWhereNeeded(AbsolutePath(startPath)), "\n")
+                             : Concat("--size ", size, "\n");
+  for (const OperationStep& step : recipe.Steps) text += WriteOperation(step) + "\n";
+  return text;
+}
+
+std::string StartPicturePath(const std::string& recipePath) {
+  std::filesystem::path path(recipePath);
+  const std::string stem = path.stem().string();
+  return path.replace_filename(stem + "-start.png").string();
+}
+
+int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader& header, std::string& failedPath) {
+  if (recipe.Start.Unknown) return ENOMEM;
+  const std::string startPath = StartPicturePath(path);
+  if (recipe.Start.StartPicture) {
+    failedPath = startPath;
+    const auto png = EncodePngFile(*recipe.Start.StartPicture);
+    if (!png) return ENOMEM;
+    if (const int error = WriteFileAtomically(startPath, *png); error != 0) return error;
+  }
+  const std::string text = RecipeText(recipe, header, startPath);
+  const int error = WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  if (error != 0) {
+    failedPath = path;
+    std::error_code ignored;
+    if (recipe.Start.StartPicture) std::filesystem::remove(startPath, ignored);
+  }
+  return error;
+}
+
+}  // namespace tessmark
