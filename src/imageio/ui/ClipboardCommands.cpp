@@ -34,7 +34,7 @@ std::optional<Picture> ReadClipboardPicture(CommandContext& c) {
   ClipboardDibRead read = GetClipboardDib(c.State.ProgramDirectory);
   if (read.Message) c.Desktop.ShowMessage(*read.Message, MessageButtons::Ok);
   if (!read.Dib) return std::nullopt;
-  ClipboardPicture parsed = ParseClipboardDib(*read.Dib);
+  ClipboardPicture parsed = ParseClipboardDib(*read.Dib, c.State.Memory);
   switch (parsed.Status) {
     case ClipboardDibStatus::Ok: return std::move(parsed.Image);
     case ClipboardDibStatus::UnsupportedBitCount:
@@ -43,6 +43,7 @@ std::optional<Picture> ReadClipboardPicture(CommandContext& c) {
     case ClipboardDibStatus::Malformed:
       c.Desktop.ShowMessage(MainMessage("The clipboard picture is damaged and cannot be read"), MessageButtons::Ok);
       break;
+    case ClipboardDibStatus::OutOfMemory: c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok); break;
   }
   return std::nullopt;
 }
@@ -59,7 +60,7 @@ void ImportClipboardPicture(CommandContext& c) {
 void ImportPicturePart(CommandContext& c, const Picture& image) {
   const PictureSize checked = PartImportCheckedSize(image.Width, image.Height);
   if (!c.CheckPictureSize(checked.Width, checked.Height)) return;
-  std::optional<Picture> part = CropPartImport(image);
+  std::optional<Picture> part = CropPartImport(image, c.State.Memory);
   if (!part) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;
