@@ -61,12 +61,12 @@ void BuildColumns(const std::uint8_t* source, std::int32_t width, std::int32_t z
 }  // namespace
 
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
-                          bool connectable) {
+                          bool connectable, const AvailableMemory& available) {
   zoom = std::clamp(zoom, 1, 16);
   const std::int32_t width = picture.Width, height = picture.Height;
   if (!display || display->Width != DisplayWidth(width) || display->Height != height) {
     display.reset();
-    display = AllocateBitmap32(DisplayWidth(width), height);
+    display = AllocateBitmap32(DisplayWidth(width), height, available);
     if (!display) return false;
   }
   const std::int32_t shownColumns = display->Width / zoom, shownRows = height / zoom;

@@ -21,7 +21,7 @@ std::optional<Bitmap32> BuildDisplayBitmap(const Picture& picture, std::int32_t 
 // rebuild after a paint command or a zoom change): a fresh display-sized block costs as much in
 // page faults as the build itself. False, and no bitmap left, when memory runs out.
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
-                          bool connectable);
+                          bool connectable, const AvailableMemory& available = SystemAvailableMemory);
 
 // A rectangle of display pixels.
 struct DisplayPart {

@@ -15,7 +15,7 @@ bool TakeUndoSnapshot(Workspace& workspace) {
     workspace.UndoRecipe = {};
     return true;
   }
-  std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture);
+  std::optional<Picture> copy = ClonePicture(*workspace.CurrentPicture, workspace.Memory);
   if (!copy) return false;
   workspace.UndoPicture = std::move(copy);
   workspace.UndoRecipe = workspace.PictureRecipe;
@@ -28,7 +28,7 @@ bool RestoreUndoSnapshot(Workspace& workspace) {
     workspace.PictureRecipe = {};
     return true;
   }
-  std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture);
+  std::optional<Picture> copy = ClonePicture(*workspace.UndoPicture, workspace.Memory);
   if (!copy) return false;
   workspace.CurrentPicture = std::move(copy);
   workspace.PictureRecipe = workspace.UndoRecipe;

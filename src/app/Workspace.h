@@ -37,6 +37,8 @@ struct Workspace {
   std::string ConfigPath;
   std::string DataDirectory;
   std::string ProgramDirectory;
+  // Asked before every picture-sized block is allocated.
+  AvailableMemory Memory = SystemAvailableMemory;
 
   bool Connectable() const { return Settings.Config.Connectable != 0; }
 };

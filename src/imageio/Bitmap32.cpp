@@ -13,9 +13,10 @@ constexpr std::size_t HugePage = std::size_t{1} << 21;
 
 void Bitmap32::FreeBytes::operator()(std::uint8_t* bytes) const { std::free(bytes); }
 
-std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height) {
+std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height, const AvailableMemory& available) {
   if (!Bitmap32SizeFits(width, height)) return std::nullopt;
   const std::uint64_t bytes = std::uint64_t(width) * std::uint64_t(height) * 4;
+  if (!MemoryFits(bytes, available)) return std::nullopt;
   Bitmap32 bitmap;
   // Display-sized blocks come straight from the kernel, and touching one the first time costs
   // a page fault per 4 KiB, as much as building it. Aligned to huge pages and marked for them,

@@ -5,6 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "picture/AvailableMemory.h"
+
 namespace tessmark {
 
 // A 32-bit device bitmap as the platform holds it: Width x Height pixels of four bytes blue, green,
@@ -21,7 +23,8 @@ class Bitmap32 {
   const std::uint8_t* Row(std::int32_t y) const { return bytes_.get() + static_cast<std::size_t>(y) * Width * 4; }
 
  private:
-  friend std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
+  friend std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height,
+                                                  const AvailableMemory& available);
   struct FreeBytes {
     void operator()(std::uint8_t* bytes) const;
   };
@@ -34,7 +37,8 @@ constexpr bool Bitmap32SizeFits(std::int32_t width, std::int32_t height) {
 }
 
 // A bitmap whose bytes the caller fills, or nothing for a size that does not fit or is beyond the
-// memory there is.
-std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height);
+// memory there is (by what `available` says, before any of it is touched).
+std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height,
+                                         const AvailableMemory& available = SystemAvailableMemory);
 
 }  // namespace tessmark

@@ -19,6 +19,7 @@ enum class ClipboardDibStatus {
   NoPixels,             // a width of 0 or less, or a height of 0: a size the size check refuses
   UnsupportedBitCount,  // a readable header of neither 24 nor 32 bits per pixel
   Malformed,            // a header or rows that do not fit the block, or a layout not understood
+  OutOfMemory,          // a readable bitmap whose picture the system cannot hold
 };
 
 struct ClipboardPicture {
@@ -29,7 +30,8 @@ struct ClipboardPicture {
 
 // Reads a clipboard bitmap of 24 or 32 bits per pixel, either row order, with or without bit-field
 // masks and a colour table to skip. The block's real length is checked against the header before
-// any row is read.
-ClipboardPicture ParseClipboardDib(std::span<const std::uint8_t> block);
+// any row is read, and the picture's size against `available` before its pixels are allocated.
+ClipboardPicture ParseClipboardDib(std::span<const std::uint8_t> block,
+                                   const AvailableMemory& available = SystemAvailableMemory);
 
 }  // namespace tessmark

@@ -33,9 +33,10 @@ PictureSize PartImportCheckedSize(std::int32_t width, std::int32_t height) {
   return {static_cast<std::int32_t>(width / 1.25), static_cast<std::int32_t>(height / 1.25)};
 }
 
-std::optional<Picture> CropPartImport(const Picture& clipboardPicture) {
+std::optional<Picture> CropPartImport(const Picture& clipboardPicture, const AvailableMemory& available) {
   const std::int32_t bx = clipboardPicture.Width / 10, by = clipboardPicture.Height / 10;
-  std::optional<Picture> part = AllocatePicture(clipboardPicture.Width - 2 * bx, clipboardPicture.Height - 2 * by);
+  std::optional<Picture> part =
+      AllocatePicture(clipboardPicture.Width - 2 * bx, clipboardPicture.Height - 2 * by, available);
   if (!part) return std::nullopt;
   for (std::int32_t y = 0; y < part->Height; ++y)
     std::memcpy(part->Row(y), clipboardPicture.Row(y + by) + std::size_t(bx) * 3, std::size_t(part->Width) * 3);

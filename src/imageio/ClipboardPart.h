@@ -21,6 +21,7 @@ PictureSize PartImportCheckedSize(std::int32_t width, std::int32_t height);
 
 // The clipboard picture without its border of width / 10 columns and height / 10 rows on every side:
 // exactly the picture a part export was made from.
-std::optional<Picture> CropPartImport(const Picture& clipboardPicture);
+std::optional<Picture> CropPartImport(const Picture& clipboardPicture,
+                                     const AvailableMemory& available = SystemAvailableMemory);
 
 }  // namespace tessmark

@@ -62,6 +62,10 @@ void RunPattern::Blend(std::uint8_t* p, std::int64_t bytes) const {
 
 void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) const {
   if (length <= 0 || run_.Weight() == 0) return;
+  if (counts_) {  // y lands on the row being counted
+    counts_->Add(x, length);
+    return;
+  }
   const std::int64_t width = picture_.Width;
   if (!connectable_) {
     if (y < 0 || y >= picture_.Height) return;
@@ -80,6 +84,30 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
     length -= piece;
     column = 0;
   }
+}
+
+void SpanPainter::PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length) {
+  if (!CountsWrites(yTo - yFrom, length)) {
+    PaintRows(yFrom, yTo, x, length, [&](std::int64_t y) { Paint(x, y, length); });
+    return;
+  }
+  CountRows([&](std::int32_t row, RowWrites& writes) {
+    const std::int64_t first = FirstRowOnto(row, yFrom);
+    if (first < yTo) writes.Add(x, length, (yTo - 1 - first) / picture_.Height + 1);
+  });
+}
+
+bool SpanPainter::CountsWrites(std::int64_t rows, std::int64_t length) const {
+  // Counting costs a few passes over the picture, so it pays once the straight writes come to
+  // several times its area; a row of the counts takes 8 bytes a pixel, so very wide pictures do
+  // without.
+  constexpr double AreasWorthCounting = 8;
+  constexpr std::int32_t WidestCounted = 1 << 20;
+  if (!connectable_ || run_.Weight() == 0 || picture_.Width > WidestCounted) return false;
+  // Stored runs are cut to one lap of the row; blended ones write every lap.
+  const std::int64_t written = run_.Weight() == 255 ? std::min<std::int64_t>(length, picture_.Width) : length;
+  return static_cast<double>(rows) * static_cast<double>(written) >
+         AreasWorthCounting * static_cast<double>(picture_.Width) * static_cast<double>(picture_.Height);
 }
 
 void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const {

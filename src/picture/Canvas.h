@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "picture/Picture.h"
+#include "picture/RowWrites.h"
 
 namespace tessmark {
 
@@ -81,23 +82,38 @@ class RunPattern {
 // would. Built once per shape, so a row costs only its wrap and its writes.
 class SpanPainter {
  public:
-  SpanPainter(const Canvas& canvas, Color c) : picture_(canvas.Target), connectable_(canvas.Connectable), run_(c, canvas.BlendWeight) {}
+  SpanPainter(const Canvas& canvas, Color c)
+      : picture_(canvas.Target), connectable_(canvas.Connectable), colour_(c), run_(c, canvas.BlendWeight) {}
 
   // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
   // blends those pixels again.
   void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
   // Calls paintRow(y) for y = yFrom ... yTo - 1 (without wrap-around only for the rows on the
-  // picture), asking the memory system beforehand for the columns x ... x + length - 1 of each
-  // row, several rows ahead. Shapes land anywhere on a picture too large for the caches, and
+  // picture); paintRow paints the row's runs through Paint. x ... x + length - 1 bound the runs.
+  //
+  // Runs are written straight away, the memory system asked beforehand for the start of each
+  // row several rows ahead: shapes land anywhere on a picture too large for the caches, and
   // blending must read every pixel before it writes it.
+  //
+  // A shape whose writes far exceed the picture instead has them counted, one picture row at a
+  // time: the shape rows landing on it are taken until every pixel has had all the writes that can
+  // still change it, and the counts are then applied at once. Which rows are painted and how often
+  // each pixel is written is the same either way, so the picture is too.
   template <class PaintRow>
-  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) const {
-    constexpr std::int64_t RowsAhead = 6;
+  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) {
     if (!connectable_) {  // rows off the picture would write nothing
       yFrom = std::max<std::int64_t>(yFrom, 0);
       yTo = std::min<std::int64_t>(yTo, picture_.Height);
     }
+    if (yFrom >= yTo) return;
+    if (CountsWrites(yTo - yFrom, length)) {
+      CountRows([&](std::int32_t row, RowWrites& writes) {
+        for (std::int64_t y = FirstRowOnto(row, yFrom); y < yTo && !writes.Settled(); y += picture_.Height) paintRow(y);
+      });
+      return;
+    }
+    constexpr std::int64_t RowsAhead = 6;
     for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
     for (std::int64_t y = yFrom; y < yTo; ++y) {
       if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
@@ -105,13 +121,39 @@ class SpanPainter {
     }
   }
 
+  // The same run x ... x + length - 1 on every row yFrom ... yTo - 1: when counted, each picture
+  // row takes it once for as many shape rows as land there.
+  void PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length);
+
  private:
+  // Whether the shape's writes are worth counting rather than making one by one.
+  bool CountsWrites(std::int64_t rows, std::int64_t length) const;
+
+  // Calls countRow(row, writes) for every picture row, then lays what it counted onto the row.
+  template <class CountRow> void CountRows(CountRow&& countRow) {
+    const RepeatedBlend blend(colour_, run_.Weight());
+    RowWrites writes(picture_.Width, blend.Settled());
+    counts_ = &writes;
+    for (std::int32_t row = 0; row < picture_.Height; ++row) {
+      countRow(row, writes);
+      writes.ApplyTo(picture_.Row(row), blend);
+    }
+    counts_ = nullptr;
+  }
+
+  // The first shape row from yFrom on that wraps onto picture row `row`.
+  std::int64_t FirstRowOnto(std::int32_t row, std::int64_t yFrom) const {
+    return yFrom + WrapCoordinate64(row - yFrom, picture_.Height);
+  }
+
   // Only the start of the run: further along a row the hardware's own prefetching takes over.
   void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
   Picture& picture_;
   bool connectable_;
+  Color colour_;
   RunPattern run_;
+  RowWrites* counts_ = nullptr;  // where runs go while a shape is counted
 };
 
 // One run painted as SpanPainter does; for a single run of a shape.

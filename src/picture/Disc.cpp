@@ -18,7 +18,7 @@ std::int64_t IntegerSquareRoot(std::int64_t v) {
 void DrawDisc(const Canvas& canvas, std::int64_t cx, std::int64_t cy, std::int64_t radius, Color c) {
   if (radius <= 0) return;
   const std::int64_t r2 = radius * radius;
-  const SpanPainter painter(canvas, c);
+  SpanPainter painter(canvas, c);
   // Rows are announced at the disc's full width, a little more than most of them need.
   painter.PaintRows(cy - radius + 1, cy + radius, cx - radius, 2 * radius, [&](std::int64_t y) {
     const std::int64_t dy = y - cy;

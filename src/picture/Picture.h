@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "picture/AvailableMemory.h"
 #include "picture/Color.h"
 
 namespace tessmark {
@@ -30,7 +31,8 @@ class Picture {
   const std::uint8_t* Row(std::int32_t y) const { return pixels_.get() + static_cast<std::size_t>(y) * Width * 3; }
 
  private:
-  friend std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height);
+  friend std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height,
+                                                const AvailableMemory& available);
   Picture(std::int32_t width, std::int32_t height, std::unique_ptr<std::uint8_t[]> pixels);
 
   std::unique_ptr<std::uint8_t[]> pixels_;
@@ -46,14 +48,17 @@ struct PictureSize {
 inline constexpr std::uint64_t MaxPictureBytes = 0xFFFFFFFFull;
 
 // A white picture, or nothing when the size is not positive, its byte count does not fit in 32 bits
-// or the memory is not there. Never a smaller picture.
-std::optional<Picture> CreatePicture(std::int32_t width, std::int32_t height);
+// or the memory is not there (by what `available` says, before any of it is touched). Never a
+// smaller picture.
+std::optional<Picture> CreatePicture(std::int32_t width, std::int32_t height,
+                                     const AvailableMemory& available = SystemAvailableMemory);
 
 // The same checks as CreatePicture, pixels left uninitialised for a caller that fills them all.
-std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height);
+std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height,
+                                       const AvailableMemory& available = SystemAvailableMemory);
 
 // A byte-for-byte copy, or nothing when the memory is not there.
-std::optional<Picture> ClonePicture(const Picture& picture);
+std::optional<Picture> ClonePicture(const Picture& picture, const AvailableMemory& available = SystemAvailableMemory);
 
 // The element number of an inside pixel (row-major), -1 for any other coordinate.
 constexpr std::int32_t PixelIndex(std::int32_t width, std::int32_t height, std::int32_t x, std::int32_t y) {

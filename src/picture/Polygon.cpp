@@ -76,7 +76,7 @@ void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, b
     return;
   }
   const Box box = BoundingBox(points);
-  const SpanPainter painter(canvas, c);
+  SpanPainter painter(canvas, c);
   std::vector<std::int64_t> crossings;
   crossings.reserve(points.size());
   painter.PaintRows(box.MinY, std::int64_t{box.MaxY} + 1, box.MinX, std::int64_t{box.MaxX} - box.MinX + 1,

@@ -6,8 +6,7 @@ namespace tessmark {
 // painted as spans.
 void FillRectangle(const Canvas& canvas, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, Color c) {
   if (x1 <= x0 || y1 <= y0) return;
-  const SpanPainter painter(canvas, c);
-  painter.PaintRows(y0, y1, x0, x1 - x0, [&](std::int64_t y) { painter.Paint(x0, y, x1 - x0); });
+  SpanPainter(canvas, c).PaintSameRows(y0, y1, x0, x1 - x0);
 }
 
 }  // namespace tessmark

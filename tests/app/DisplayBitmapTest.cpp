@@ -75,6 +75,13 @@ TEST(RebuildDisplayBitmap, ReusesABitmapOfTheRightSizeAndReplacesOneOfAnother) {
   EXPECT_EQ(Shown(*display, 15, 5), test::PixelAt(other, 12, 5));
 }
 
+TEST(RebuildDisplayBitmap, RefusesABitmapBeyondTheMemoryTheSystemCanGive) {
+  const Picture picture = *CreatePicture(2100, 2100);  // a 17.6 MB display, enough to be weighed
+  std::optional<Bitmap32> display = BuildDisplayBitmap(test::PatternPicture(4, 4), 1, true);
+  EXPECT_FALSE(RebuildDisplayBitmap(display, picture, 1, true, [] { return std::optional<std::uint64_t>(10'000'000); }));
+  EXPECT_FALSE(display);
+}
+
 TEST(RefreshDisplayPart, RebuildsOnlyThePartAsTheWholeBuildWouldAndRefusesAStaleDisplay) {
   const Picture before = test::WhitePicture(10, 9);
   const Picture after = test::PatternPicture(10, 9);

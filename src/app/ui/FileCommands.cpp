@@ -13,7 +13,7 @@ void NewPicture(CommandContext& c) {
   if (!c.Desktop.RunParameterDialog(ParameterDialog::NewPicture, c.State.Settings)) return;
   const NewPictureParams& size = c.State.Settings.NewPicture;
   if (!c.CheckPictureSize(size.X, size.Y)) return;
-  std::optional<tessmark::Picture> picture = CreatePicture(size.X, size.Y);
+  std::optional<tessmark::Picture> picture = CreatePicture(size.X, size.Y, c.State.Memory);
   if (!picture) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;

@@ -106,7 +106,8 @@ void MainWindow::RebuildDisplay() {
   }
   status_->setText(QString::fromStdString(
       PictureStatus(state_.CurrentPicture->Width, state_.CurrentPicture->Height, state_.Zoom)));
-  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable());
+  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
+                                          state_.Memory);
   picture_->repaint();
   if (!built) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
 }

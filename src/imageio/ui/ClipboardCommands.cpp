@@ -44,7 +44,7 @@ std::optional<ClipboardPicture> ReadClipboardPicture(CommandContext& c) {
   ClipboardDibRead read = GetClipboardDib(c.State.ProgramDirectory);
   if (read.Message) c.Desktop.ShowMessage(*read.Message, MessageButtons::Ok);
   if (!read.Dib) return std::nullopt;
-  ClipboardPicture parsed = ParseClipboardDib(*read.Dib);
+  ClipboardPicture parsed = ParseClipboardDib(*read.Dib, c.State.Memory);
   switch (parsed.Status) {
     case ClipboardDibStatus::Ok:
     case ClipboardDibStatus::NoPixels: return parsed;
@@ -54,6 +54,7 @@ std::optional<ClipboardPicture> ReadClipboardPicture(CommandContext& c) {
     case ClipboardDibStatus::Malformed:
       c.Desktop.ShowMessage(MainMessage("The clipboard picture is damaged and cannot be read"), MessageButtons::Ok);
       break;
+    case ClipboardDibStatus::OutOfMemory: c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok); break;
   }
   return std::nullopt;
 }
@@ -70,7 +71,7 @@ void ImportClipboardPicture(CommandContext& c) {
 void ImportPicturePart(CommandContext& c, const ClipboardPicture& read) {
   const PictureSize checked = PartImportCheckedSize(read.Size.Width, read.Size.Height);
   if (!c.CheckPictureSize(checked.Width, checked.Height)) return;
-  std::optional<Picture> part = CropPartImport(*read.Image);
+  std::optional<Picture> part = CropPartImport(*read.Image, c.State.Memory);
   if (!part) {
     c.Desktop.ShowMessage(OutOfMemoryMessage(), MessageButtons::Ok);
     return;

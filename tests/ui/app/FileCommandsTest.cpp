@@ -68,6 +68,20 @@ TEST_F(Fixture, NewTooLargeForMemoryKeepsThePictureWithAClearMessage) {
   EXPECT_EQ(state.CurrentPicture->Width, 20);
 }
 
+TEST_F(Fixture, NewBeyondTheMemoryTheSystemCanGiveIsRefusedBeforeAllocating) {
+  MakePicture(20, 10);
+  state.Memory = [] { return std::optional<std::uint64_t>(100'000'000); };
+  desktop.ScriptDialog([](Settings& s) {
+    s.NewPicture.X = 37000;
+    s.NewPicture.Y = 38000;
+    return true;
+  });
+  Run(id::New);
+  EXPECT_EQ(desktop.Messages, std::vector<UserMessage>{OutOfMemoryMessage()});
+  EXPECT_EQ(state.CurrentPicture->Width, 20);
+  EXPECT_EQ(view.Rebuilds, 0);
+}
+
 TEST_F(Fixture, NewLeavesTheUndoSnapshotAlone) {
   MakePicture(512, 512);
   ASSERT_TRUE(TakeUndoSnapshot(state));

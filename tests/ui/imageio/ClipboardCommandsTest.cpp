@@ -218,6 +218,16 @@ TEST_F(ClipboardCommands, PartImportChecksTheSizeOfThePartButResetsTheViewAnyway
   EXPECT_EQ(view.Layouts, 1);
 }
 
+TEST_F(ClipboardCommands, ImportsBeyondTheMemoryTheSystemCanGiveAreRefused) {
+  Use(PatternPicture(6, 6));
+  OfferDib({}, *CreatePicture(2400, 2400));  // 17 MB, enough to be weighed
+  state.Memory = [] { return std::optional<std::uint64_t>(10'000'000); };
+  Run(id::ImportClipboard);
+  Run(id::PartImport);
+  ExpectMessages({OutOfMemoryMessage(), OutOfMemoryMessage()});
+  EXPECT_EQ(Current().Width, 6);
+}
+
 TEST_F(ClipboardCommands, ImportShowsTheNewPictureAtZoomOneFromTheOrigin) {
   OfferDib({}, PatternPicture(9, 9));
   state.Zoom = 5;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "picture/RepeatedBlend.h"
+
+namespace tessmark {
+
+// How many times one shape writes each pixel of one picture row. A run is taken whole however
+// long it is: its full laps of the row count for every pixel, the rest for one range.
+class RowWrites {
+ public:
+  // Counts beyond `enough` (the blend's Settled) change nothing and are not kept.
+  RowWrites(std::int32_t width, std::int64_t enough);
+
+  // Pixels x ... x + length - 1 of the row, wrapped round, each written `times` more times.
+  void Add(std::int64_t x, std::int64_t length, std::int64_t times = 1);
+
+  // Every pixel has been written enough times: further runs onto the row change nothing.
+  bool Settled() const { return laps_ >= enough_; }
+
+  // Lays the counted writes onto the row's pixels and starts again from none.
+  void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
+
+ private:
+  void AddRange(std::int64_t from, std::int64_t to, std::int64_t times);
+
+  std::int32_t width_;
+  std::int64_t enough_;
+  std::int64_t laps_ = 0;  // writes every pixel has had
+  bool ranges_ = false;
+  // steps_[x]: how much more pixel x has had than pixel x - 1, beyond the laps.
+  std::vector<std::int64_t> steps_;
+};
+
+}  // namespace tessmark
