@@ -456,6 +456,12 @@ def keeps(screen, vornade, tessmark, folder):
         raise Failure("the picture on screen did not grow during the run")
 
 
+def paint_circles(desktop, count):
+    desktop.menu(*CIRCLE)
+    desktop.dialog("Dialog", "shift+Tab", f"text:{count}")
+    desktop.dialog("Information !")
+
+
 def check_recipe(desktop, pictures, name):
     """Exports the picture and its recipe, runs the recipe with tessmark: the same pixels."""
     desktop.menu(*EXPORT_PNG)
@@ -477,23 +483,15 @@ def recipes(screen, vornade, tessmark, folder):
     desktop = Desktop(screen, vornade, folder)
     try:
         new_picture(desktop, 300, 200)
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:60")
-        desktop.dialog("Information !")
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:0")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 60)
+        paint_circles(desktop, 0)
         time.sleep(1)
         desktop.focus(desktop.main)
         desktop.keys("Escape")
         desktop.shot("stopped")
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:30")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 30)
         desktop.menu(*UNDO)
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:20")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 20)
         check_recipe(desktop, pictures, "painted")
 
         new_picture(desktop, 40, 40)
@@ -503,9 +501,7 @@ def recipes(screen, vornade, tessmark, folder):
         finally:
             offer.kill()
             offer.wait()
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:25")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 25)
         check_recipe(desktop, pictures, "imported")
         if not os.path.exists(pictures.path("imported-recipe-start.png")):
             raise Failure("no start picture beside the recipe of an imported picture")

@@ -32,6 +32,17 @@ TEST(PictureOverWhite, TransparentPartsShowWhiteAndFailuresKeepTheLoadersMessage
   EXPECT_EQ(missing.Message->Caption, "accessfile");
 }
 
+TEST(PictureOverWhite, AWorkingPictureMayBeNamedJpegWhereAStampMayNot) {
+  test::TempFolder folder;
+  const Picture picture = test::PatternPicture(6, 4);
+  std::vector<std::uint8_t> jpeg;
+  ASSERT_TRUE(EncodeJpegMemory(jpeg, picture.Pixels(), picture.Width, picture.Height));
+  const std::string path = folder.File("a.JPEG");
+  ASSERT_EQ(WriteFileAtomically(path, jpeg), 0);
+  EXPECT_TRUE(ReadPictureOverWhite(path, TESSMARK_PLUGIN_DIR).Picture);
+  EXPECT_EQ(LoadPictureRgba(path, TESSMARK_PLUGIN_DIR).Fault, PictureFault::UnknownExtension);
+}
+
 // The one-pass paths (24-bit BMP rows straight from the file, JPEG rows in the destination's
 // layout, the shuffled conversion of whole groups of pixels) against the plain rule: white BMP
 // pixels are transparent, and the picture over white is the loaded picture blended onto white.
