@@ -1,6 +1,7 @@
 // Throughput of the shape generators, the fill and the noise filter on a 2048 x 2048 picture with
 // wrap-around on, from a fixed seed: written pixels per second (a pixel a shape reaches twice
-// counts twice) and shapes per second.
+// counts twice) and shapes per second. Then discs at one density on pictures of 2048 to 16384
+// square side by side, and single shapes of a million pixels and more across.
 
 #include <benchmark/benchmark.h>
 
@@ -20,8 +21,8 @@ constexpr std::uint32_t Seed = 20240601;
 
 using Generator = std::function<void(PaintContext&)>;
 
-Picture WhitePicture() {
-  std::optional<Picture> picture = CreatePicture(Size, Size);
+Picture WhitePicture(std::int32_t size = Size) {
+  std::optional<Picture> picture = CreatePicture(size, size);
   if (!picture) throw std::runtime_error("no memory for the benchmark picture");
   return std::move(*picture);
 }
@@ -42,10 +43,10 @@ PaintContext MakeContext(Picture& picture, std::uint8_t& weight, RandomValue& ra
   return PaintContext{picture, true, weight, random, palette, MixRange{percent, percent}, [] { return false; }, [] { return Seed; }};
 }
 
-double CountWrites(const Generator& paint) {
+double CountWrites(const Generator& paint, std::int32_t size) {
   std::array<int, 256> writesForValue{};
   for (int v = 255, n = 0; v > 0; v = BlendChannel(static_cast<std::uint8_t>(v), 0, 2)) writesForValue[v] = n++;
-  Picture picture = WhitePicture();
+  Picture picture = WhitePicture(size);
   std::uint8_t weight = 255;
   RandomValue random;
   const Palette palette = BlackPalette();
@@ -59,9 +60,10 @@ double CountWrites(const Generator& paint) {
   return writes;
 }
 
-void PaintShapes(benchmark::State& state, const Generator& paint, std::int32_t shapes, std::uint8_t percent) {
-  const double writes = CountWrites(paint);
-  Picture picture = WhitePicture();
+void PaintShapes(benchmark::State& state, const Generator& paint, std::int32_t shapes, std::uint8_t percent,
+                 std::int32_t size = Size) {
+  const double writes = CountWrites(paint, size);
+  Picture picture = WhitePicture(size);
   std::uint8_t weight = 255;
   RandomValue random;
   const Palette palette = BlackPalette();
@@ -105,6 +107,60 @@ void FilledVectors(benchmark::State& state, std::uint8_t percent) {
   PaintShapes(state, [&](PaintContext& c) { PaintVectors(c, params); }, VectorCount, percent);
 }
 
+// Radius 8 to 32, one disc for every 40 pixels: the same picture at every size, only more of it.
+void CirclesBySize(benchmark::State& state, std::uint8_t percent) {
+  const auto size = static_cast<std::int32_t>(state.range(0));
+  CircleParams params;
+  params.Raymin = 8;
+  params.Raymax = 32;
+  params.Count = static_cast<std::int32_t>(std::int64_t{size} * size / 40);
+  PaintShapes(state, [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size);
+}
+
+// One shape at mixage 50 %, each of its pixels written many times over; the same shape every time.
+void HugeShape(benchmark::State& state, const Generator& paint) {
+  Picture picture = WhitePicture(static_cast<std::int32_t>(state.range(0)));
+  std::uint8_t weight = 255;
+  RandomValue random;
+  const Palette palette = BlackPalette();
+  for (auto _ : state) {
+    PaintContext context = MakeContext(picture, weight, random, palette, 50);
+    paint(context);
+    benchmark::ClobberMemory();
+  }
+}
+
+constexpr std::int32_t Million = 1'000'000;
+
+void HugeDisc(benchmark::State& state) {
+  const CircleParams params{.Raymin = Million, .Raymax = 2 * Million, .Count = 1};
+  HugeShape(state, [&](PaintContext& c) { PaintCircles(c, params); });
+}
+
+void HugeRectangle(benchmark::State& state) {
+  const RectangleParams params{.XMin = Million, .YMin = Million, .XMax = 2 * Million, .YMax = 2 * Million, .Count = 1};
+  HugeShape(state, [&](PaintContext& c) { PaintRectangles(c, params); });
+}
+
+void HugePolygon(benchmark::State& state) {
+  PolygonParams params;
+  params.RayMin = Million;
+  params.RayMax = 2 * Million;
+  params.Count = 1;
+  params.Fill = 1;
+  HugeShape(state, [&](PaintContext& c) { PaintPolygons(c, params); });
+}
+
+void HugeStroke(benchmark::State& state) {
+  VectorParams params;
+  params.LengthMin = Million;
+  params.LengthMax = 2 * Million;
+  params.WeightMin = params.WeightMax = 800'000;
+  params.Count = 1;
+  params.Fill = 1;
+  HugeShape(state, [&](PaintContext& c) { PaintVectors(c, params); });
+}
+
 void WholePicture(benchmark::State& state, const std::function<void(Picture&)>& operation) {
   Picture picture = WhitePicture();
   for (auto _ : state) {
@@ -133,6 +189,12 @@ BENCHMARK_CAPTURE(FilledPolygons, weight255, 100)->Unit(benchmark::kMillisecond)
 BENCHMARK_CAPTURE(FilledPolygons, weight127, 50)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FilledVectors, weight255, 100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FilledVectors, weight127, 50)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CirclesBySize, weight255, 100)->Arg(2048)->Arg(4096)->Arg(8192)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CirclesBySize, weight127, 50)->Arg(2048)->Arg(4096)->Arg(8192)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugeDisc)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugeRectangle)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugePolygon)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(HugeStroke)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, colour, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, monochrome, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fill, weight127, 127)->Unit(benchmark::kMillisecond);
