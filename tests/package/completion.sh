@@ -4,7 +4,7 @@
 # Usage: completion.sh COMPLETION_FILE TESSMARK
 set -uo pipefail
 completion=$1
-export PATH="$(dirname "$2"):$PATH"
+export PATH="$(cd "$(dirname "$2")" && pwd):$PATH"
 source /usr/share/bash-completion/bash_completion
 source "$completion"
 scratch=$(mktemp -d)
@@ -13,12 +13,34 @@ touch "$scratch/warm.gpl" "$scratch/cold.gpal" "$scratch/notes.txt" "$scratch/re
 cd "$scratch"
 
 failures=0
-# expect "WORD WORD ..." "EXPECTED COMPLETIONS": the words exactly as bash splits the line.
-expect() {
-    read -ra COMP_WORDS <<<"$1"
+# Splits LINE into COMP_WORDS as bash does: at blanks, and each run of word-break characters
+# (":", "=" ...) a word of its own; a line ending in a blank or a break gets an empty word.
+split() {
+    local line=$1 word= kind= c i
+    COMP_WORDS=()
+    for ((i = 0; i < ${#line}; i++)); do
+        c=${line:i:1}
+        if [[ $c == [[:blank:]] ]]; then
+            [[ -n $word ]] && COMP_WORDS+=("$word")
+            word= kind=
+        elif [[ $COMP_WORDBREAKS == *"$c"* ]]; then
+            [[ -n $word && $kind != break ]] && COMP_WORDS+=("$word") && word=
+            word+=$c kind=break
+        else
+            [[ $kind == break ]] && COMP_WORDS+=("$word") && word=
+            word+=$c kind=text
+        fi
+    done
+    [[ -n $word && $kind == text ]] && COMP_WORDS+=("$word")
+    [[ $kind == break ]] && COMP_WORDS+=("$word")
+    [[ -z $kind || $kind == break ]] && COMP_WORDS+=("")
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
-    COMP_LINE=$(printf '%s' "${COMP_WORDS[@]/%/ }")
-    COMP_LINE=${COMP_LINE% }
+}
+
+# expect LINE EXPECTED: the completions offered with the cursor at the end of LINE.
+expect() {
+    split "$1"
+    COMP_LINE=$1
     COMP_POINT=${#COMP_LINE}
     COMPREPLY=()
     _tessmark tessmark "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
@@ -30,16 +52,16 @@ expect() {
     fi
 }
 
-# Bash splits "a:b=c" into a : b = c; a word that ends at a break character leaves an empty word.
 expect "tessmark --pal" "--palette"
 expect "tessmark --palette w" "warm.gpl"
 expect "tessmark --palette " "cold.gpal warm.gpl"
 expect "tessmark -o out.png circ" "circle circlemix"
-expect "tessmark -o out.png polygon : " "angmax= angmin= blendcolor= colors= connectable= count= fill= mix= raymax= raymin= seed="
-expect "tessmark -o out.png circle : count = 5,ra" "5,raymax= 5,raymin="
-expect "tessmark -o out.png fill : color = ff0000,w" "ff0000,weight="
-expect "tessmark -o out.png tag : count = 5,bl" "5,blendcolor="
-expect "tessmark -o out.png @ rec" "recipe.txt"
+expect "tessmark -o out.png polygon:" "angmax= angmin= blendcolor= colors= connectable= count= fill= mix= raymax= raymin= seed="
+expect "tessmark -o out.png circle:count=5,ra" "5,raymax= 5,raymin="
+expect "tessmark -o out.png fill:color=ff0000,w" "ff0000,weight="
+expect "tessmark -o out.png tag:count=5,bl" "5,blendcolor="
+# bash-completion takes "@" out of the word breaks, so the whole word is replaced.
+expect "tessmark -o out.png @rec" "@recipe.txt"
 
 if ((failures)); then
     echo "$failures failed"

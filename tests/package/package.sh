@@ -30,7 +30,7 @@ version=$("$bin/tessmark" --version)
 [ -s "$scratch/tagged.bmp" ] || { echo "the tag operation wrote nothing"; exit 1; }
 
 if [ "${2:-}" = lintian ] && command -v lintian >/dev/null; then
-  lintian --no-tag-display-limit "$deb" >"$scratch/lintian.log" 2>&1 || true
+  lintian --tag-display-limit 0 --display-info "$deb" >"$scratch/lintian.log" 2>&1 || true
   cat "$scratch/lintian.log"
   if grep -q '^E:' "$scratch/lintian.log"; then exit 1; fi
 fi
