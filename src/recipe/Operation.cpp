@@ -97,8 +97,10 @@ template <auto Record> std::string FilesKey(std::string_view raw, Operation& ope
   return {};
 }
 
-// Absolute, so that the recipe runs from any folder.
+// Absolute, so that the recipe runs from any folder. An empty list has no spelling that reads back
+// (files= refuses it), so the key is left out and the list stays as it was.
 template <auto Record> std::optional<std::string> WriteFiles(const OperationStep& step) {
+  if ((step.Records.*Record).PictureFiles.empty()) return std::nullopt;
   std::string list;
   for (const std::string& path : (step.Records.*Record).PictureFiles) {
     std::error_code error;
