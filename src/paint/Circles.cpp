@@ -10,7 +10,9 @@ void PaintCircles(PaintContext& context, const CircleParams& params) {
     const Point centre = DrawInDoubleArea(context.Random, context.Target);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    DrawDisc(context.ShapeCanvas(), centre.X, centre.Y, radius, color);
+    const std::int64_t r = radius;
+    return Drawn({centre.Y - r + 1, 2 * r - 1, 2 * r - 1},
+                 [=](const Canvas& canvas) { DrawDisc(canvas, centre.X, centre.Y, radius, color); });
   });
 }
 

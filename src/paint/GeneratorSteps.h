@@ -1,8 +1,11 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "paint/PaintContext.h"
+#include "paint/ShapeBatch.h"
 #include "picture/Rasterisers.h"
 
 namespace tessmark {
@@ -13,11 +16,29 @@ inline constexpr double Pi = 3.141592654;
 inline constexpr double HalfPi = 1.570796327;
 
 // Discards an Escape press from before the run (the one that closed a dialog, say), then paints
-// shapes as RepeatShapes does. An empty picture gets nothing.
-template <class PaintOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
+// shapes as RepeatShapes does. An empty picture gets nothing. drawOne makes a shape's random draws,
+// sets the blend weight and gives the shape as Drawn; a large picture has its shapes painted in
+// batches. The draws never look at the picture, so their order and the weight and random state
+// a run leaves are those of shapes painted one by one.
+template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
   context.EscapePressed();
   if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
-  RepeatShapes(context, count, paintOne);
+  ShapeBatch<decltype(drawOne().PaintOn)> batch(context.Target, context.Connectable);
+  RepeatShapes(
+      context, count,
+      [&] {
+        auto shape = drawOne();  // sets the weight
+        batch.Add(std::move(shape), context.CurrentBlendWeight);
+      },
+      [&] { batch.PaintHeld(); });
+}
+
+// The rows and columns a polygon through these points may write.
+inline ShapeBounds BoundsOf(std::span<const Point> points) {
+  if (points.empty()) return {};
+  const auto [minX, maxX] = std::minmax_element(points.begin(), points.end(), [](Point a, Point b) { return a.X < b.X; });
+  const auto [minY, maxY] = std::minmax_element(points.begin(), points.end(), [](Point a, Point b) { return a.Y < b.Y; });
+  return {minY->Y, std::int64_t{maxY->Y} - minY->Y + 1, std::int64_t{maxX->X} - minX->X + 1};
 }
 
 // A point anywhere in the region twice the picture's width and height from its top-left corner:

@@ -32,6 +32,9 @@ struct PaintContext {
   // Shapes the run has gone through, those circle mix skips included, so that a run stopped by
   // Escape is repeated by this count.
   std::int64_t ShapesPainted = 0;
+  // Asked after every shape, just before the Escape poll: true when that poll is about to show the
+  // picture, so shapes held back must be painted first. None: only the end of the run needs them.
+  std::function<bool()> PictureWanted = {};
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
 };
@@ -44,15 +47,24 @@ void ShapeBlendWeight(PaintContext& context);
 std::uint8_t BlendWeightForPercent(std::int32_t percent);
 
 // Seeds the random source, then paints shapes until count of them are done (count > 0) or the
-// Escape poll says stop, which is asked after every shape.
-template <class PaintOne> void RepeatShapes(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
+// Escape poll says stop, which is asked after every shape. paintOne may hold shapes back:
+// paintHeld paints them, before the picture is shown and at the end.
+template <class PaintOne, class PaintHeld>
+void RepeatShapes(PaintContext& context, std::int32_t count, PaintOne&& paintOne, PaintHeld&& paintHeld) {
   context.Random.Seed(context.Seed());
   for (std::int64_t n = 1;; ++n) {
     paintOne();
     context.ShapesPainted = n;
-    if (context.EscapePressed()) return;
-    if (count > 0 && n >= count) return;
+    if (context.PictureWanted && context.PictureWanted()) paintHeld();
+    if (context.EscapePressed() || (count > 0 && n >= count)) {
+      paintHeld();
+      return;
+    }
   }
+}
+
+template <class PaintOne> void RepeatShapes(PaintContext& context, std::int32_t count, PaintOne&& paintOne) {
+  RepeatShapes(context, count, paintOne, [] {});
 }
 
 }  // namespace tessmark

@@ -38,7 +38,8 @@ void PaintPolygons(PaintContext& context, const PolygonParams& params) {
     DrawVertices(context.Random, params, centre, vertices);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    DrawPolygon(context.ShapeCanvas(), vertices, color, params.Fill != 0);
+    return Drawn(BoundsOf(vertices), [points = std::vector<Point>(vertices), color, fill = params.Fill != 0](
+                                         const Canvas& canvas) { DrawPolygon(canvas, points, color, fill); });
   });
 }
 

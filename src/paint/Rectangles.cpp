@@ -11,7 +11,9 @@ void PaintRectangles(PaintContext& context, const RectangleParams& params) {
     const std::int64_t height = DrawInRange(context.Random, params.YMin, params.YMax);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    FillRectangle(context.ShapeCanvas(), corner.X, corner.Y, corner.X + width, corner.Y + height, color);
+    return Drawn({corner.Y, height, width}, [=](const Canvas& canvas) {
+      FillRectangle(canvas, corner.X, corner.Y, corner.X + width, corner.Y + height, color);
+    });
   });
 }
 

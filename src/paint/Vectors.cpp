@@ -35,7 +35,9 @@ void PaintVectors(PaintContext& context, const VectorParams& params) {
     const std::array<Point, 4> corners = StrokeCorners(start, direction, length, half);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    DrawPolygon(context.ShapeCanvas(), corners, color, params.Fill != 0);
+    return Drawn(BoundsOf(corners), [corners, color, fill = params.Fill != 0](const Canvas& canvas) {
+      DrawPolygon(canvas, corners, color, fill);
+    });
   });
 }
 

@@ -68,7 +68,7 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
   }
   const std::int64_t width = picture_.Width;
   if (!connectable_) {
-    if (y < 0 || y >= picture_.Height) return;
+    if (y < firstRow_ || y >= endRow_) return;
     const std::int64_t from = std::max<std::int64_t>(x, 0);
     const std::int64_t to = std::min<std::int64_t>(x + length, width);
     if (from < to) run_.Paint(picture_.Row(static_cast<std::int32_t>(y)) + from * 3, to - from);
@@ -76,7 +76,9 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
   }
   // Storing the same colour again changes nothing; only blending needs every lap of a long run.
   if (run_.Weight() == 255) length = std::min(length, width);
-  std::uint8_t* row = picture_.Row(WrapCoordinate64(y, picture_.Height));
+  const std::int32_t wrapped = WrapCoordinate64(y, picture_.Height);
+  if (wrapped < firstRow_ || wrapped >= endRow_) return;
+  std::uint8_t* row = picture_.Row(wrapped);
   std::int64_t column = WrapCoordinate64(x, picture_.Width);
   while (length > 0) {
     const std::int64_t piece = std::min(length, width - column);

@@ -10,10 +10,16 @@ namespace tessmark {
 
 // A picture as one shape paints it: whether coordinates wrap around the edges, and the weight with
 // which the shape's colour is mixed over what is there (255 replaces, 0 keeps the old colour).
+// Only picture rows FirstRow ... EndRow - 1 (after wrapping) are written, so that a batch of shapes
+// can be painted one band of rows at a time.
 struct Canvas {
   Picture& Target;
   bool Connectable = true;
   std::uint8_t BlendWeight = 255;
+  std::int32_t FirstRow = 0;
+  std::int32_t EndRow = INT32_MAX;
+
+  bool WritesRow(std::int64_t row) const { return row >= FirstRow && row < EndRow; }
 };
 
 // Non-negative remainder for any 64-bit coordinate (shapes far larger than the picture included).
@@ -40,6 +46,7 @@ inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Col
   } else if (x < 0 || y < 0 || x >= picture.Width || y >= picture.Height) {
     return false;
   }
+  if (!canvas.WritesRow(y)) return false;
   std::uint8_t* p = picture.Row(static_cast<std::int32_t>(y)) + x * 3;
   const std::uint8_t w = canvas.BlendWeight;
   if (w == 255) {
@@ -83,7 +90,12 @@ class RunPattern {
 class SpanPainter {
  public:
   SpanPainter(const Canvas& canvas, Color c)
-      : picture_(canvas.Target), connectable_(canvas.Connectable), colour_(c), run_(c, canvas.BlendWeight) {}
+      : picture_(canvas.Target),
+        connectable_(canvas.Connectable),
+        firstRow_(std::clamp(canvas.FirstRow, 0, picture_.Height)),
+        endRow_(std::clamp(canvas.EndRow, firstRow_, picture_.Height)),
+        colour_(c),
+        run_(c, canvas.BlendWeight) {}
 
   // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
   // blends those pixels again.
@@ -103,21 +115,21 @@ class SpanPainter {
   template <class PaintRow>
   void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) {
     if (!connectable_) {  // rows off the picture would write nothing
-      yFrom = std::max<std::int64_t>(yFrom, 0);
-      yTo = std::min<std::int64_t>(yTo, picture_.Height);
+      yFrom = std::max<std::int64_t>(yFrom, firstRow_);
+      yTo = std::min<std::int64_t>(yTo, endRow_);
     }
     if (yFrom >= yTo) return;
     if (CountsWrites(yTo - yFrom, length)) {
       CountRows([&](std::int32_t row, RowWrites& writes) {
         for (std::int64_t y = FirstRowOnto(row, yFrom); y < yTo && !writes.Settled(); y += picture_.Height) paintRow(y);
       });
-      return;
-    }
-    constexpr std::int64_t RowsAhead = 6;
-    for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
-    for (std::int64_t y = yFrom; y < yTo; ++y) {
-      if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
-      paintRow(y);
+    } else if (!connectable_) {
+      PaintRowsOnPicture(yFrom, yTo, x, length, paintRow);
+    } else {
+      // Only the shape rows that wrap onto the band: one stretch of them per lap of the picture.
+      for (std::int64_t lap = yFrom - WrapCoordinate64(yFrom, picture_.Height); lap < yTo; lap += picture_.Height) {
+        PaintRowsOnPicture(std::max(yFrom, lap + firstRow_), std::min(yTo, lap + endRow_), x, length, paintRow);
+      }
     }
   }
 
@@ -126,6 +138,17 @@ class SpanPainter {
   void PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length);
 
  private:
+  // The rows yFrom ... yTo - 1, written straight away.
+  template <class PaintRow>
+  void PaintRowsOnPicture(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow& paintRow) {
+    constexpr std::int64_t RowsAhead = 6;
+    for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
+    for (std::int64_t y = yFrom; y < yTo; ++y) {
+      if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
+      paintRow(y);
+    }
+  }
+
   // Whether the shape's writes are worth counting rather than making one by one.
   bool CountsWrites(std::int64_t rows, std::int64_t length) const;
 
@@ -134,7 +157,7 @@ class SpanPainter {
     const RepeatedBlend blend(colour_, run_.Weight());
     RowWrites writes(picture_.Width, blend.Settled());
     counts_ = &writes;
-    for (std::int32_t row = 0; row < picture_.Height; ++row) {
+    for (std::int32_t row = firstRow_; row < endRow_; ++row) {
       countRow(row, writes);
       writes.ApplyTo(picture_.Row(row), blend);
     }
@@ -151,6 +174,7 @@ class SpanPainter {
 
   Picture& picture_;
   bool connectable_;
+  std::int32_t firstRow_, endRow_;  // the band of picture rows written
   Color colour_;
   RunPattern run_;
   RowWrites* counts_ = nullptr;  // where runs go while a shape is counted

@@ -16,6 +16,7 @@ void LayPixel(const Canvas& canvas, std::int64_t x, std::int64_t y, const std::u
   } else if (x < 0 || y < 0 || x >= picture.Width || y >= picture.Height) {
     return;
   }
+  if (!canvas.WritesRow(y)) return;
   std::uint8_t* p = picture.Row(static_cast<std::int32_t>(y)) + x * 3;
   for (int i = 0; i < 3; ++i) p[i] = BlendChannel(p[i], BlendChannel(p[i], source[i], alpha), canvas.BlendWeight);
 }

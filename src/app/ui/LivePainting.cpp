@@ -23,11 +23,18 @@ LivePainting::LivePainting(CommandContext& context, ParameterDialog command)
 
 bool LivePainting::EscapePressed() {
   const std::int64_t shapes = polls_++;  // the first poll comes before the first shape
-  if (const std::int64_t now = context_.Desktop.SteadyMilliseconds(); pacer_.Due(now)) {
+  const std::int64_t now = askedAt_ ? *askedAt_ : context_.Desktop.SteadyMilliseconds();
+  askedAt_.reset();
+  if (pacer_.Due(now)) {
     context_.View.ShowPainting(RunningStatus(command_, shapes));
     pacer_.Shown(now, context_.Desktop.SteadyMilliseconds());
   }
   return context_.Desktop.EscapePressed();
+}
+
+bool LivePainting::PictureWanted() {
+  askedAt_ = context_.Desktop.SteadyMilliseconds();
+  return pacer_.Due(*askedAt_);
 }
 
 }  // namespace tessmark

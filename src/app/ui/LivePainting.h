@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "app/LiveView.h"
 #include "app/ui/CommandContext.h"
 
@@ -12,12 +15,15 @@ class LivePainting {
  public:
   LivePainting(CommandContext& context, ParameterDialog command);
   bool EscapePressed();
+  // Whether the coming poll shows the picture, by the clock reading that poll then goes by.
+  bool PictureWanted();
 
  private:
   CommandContext& context_;
   const char* command_;
   LiveViewPacer pacer_;
   std::int64_t polls_ = 0;
+  std::optional<std::int64_t> askedAt_;  // the clock reading PictureWanted took for the coming poll
 };
 
 }  // namespace tessmark

@@ -31,6 +31,7 @@ PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
 void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   LivePainting live(c, operation.Dialog);
   PaintContext paint = MakePaintContext(c, [&live] { return live.EscapePressed(); });
+  paint.PictureWanted = [&live] { return live.PictureWanted(); };
   std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
   paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
   GeneratorOutcome outcome;
