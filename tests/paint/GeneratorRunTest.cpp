@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,52 @@ TEST(ShapeGenerators, LeaveTheLastShapesBlendWeight) {
     g.Paint(context, 2);
     EXPECT_EQ(f.BlendWeight, 127) << g.Name;
   }
+}
+
+// Pictures of 32 MiB and more have their shapes held back and painted in bands of rows.
+constexpr std::int32_t LargeWidth = 2400, LargeHeight = 4700;
+
+// Stopped by Escape after shape 40, the live view showing the picture after shape 20: what was
+// shown, the picture, the blend weight and the random state are those of runs counting 20 and 40.
+TEST(ShapeGenerators, OnALargePictureLeaveAndShowOnlyTheShapesGoneThrough) {
+  for (const Generator& g : AllGenerators()) {
+    PaintFixture stopped(LargeWidth, LargeHeight), twenty(LargeWidth, LargeHeight), forty(LargeWidth, LargeHeight);
+    for (PaintFixture* f : {&stopped, &twenty, &forty}) f->MixRange = {20, 80};
+    PaintContext context = stopped.Context(8);
+    std::optional<Picture> shown;
+    context.PictureWanted = [&] { return stopped.Polls == 20; };
+    context.EscapePressed = [&] {
+      if (stopped.Polls == 20) shown = ClonePicture(stopped.Target);
+      return ++stopped.Polls == 41;
+    };
+    g.Paint(context, 0);
+    PaintContext first = twenty.Context(8), second = forty.Context(8);
+    g.Paint(first, 20);
+    g.Paint(second, 40);
+    ASSERT_TRUE(shown) << g.Name;
+    EXPECT_TRUE(test::SamePixels(*shown, twenty.Target)) << g.Name;
+    EXPECT_TRUE(test::SamePixels(stopped.Target, forty.Target)) << g.Name;
+    EXPECT_EQ(stopped.BlendWeight, forty.BlendWeight) << g.Name;
+    EXPECT_EQ(stopped.Random.Next(), forty.Random.Next()) << g.Name;
+  }
+}
+
+TEST(ShapeGenerators, OnALargePicturePaintEveryDiscAsDrawnOneByOne) {
+  PaintFixture f(LargeWidth, LargeHeight);
+  f.MixRange = {30, 90};
+  PaintContext context = f.Context(5);
+  PaintCircles(context, CircleParams{1, 40, 3000});
+
+  Picture expected = test::WhitePicture(LargeWidth, LargeHeight);
+  RandomValue draws(5);
+  for (int i = 0; i < 3000; ++i) {
+    const std::int32_t radius = 1 + draws.Next() % 39;
+    const std::int32_t cx = draws.Next() % (2 * LargeWidth), cy = draws.Next() % (2 * LargeHeight);
+    const Color color = test::DrawRandomColor(draws);
+    const std::uint8_t weight = BlendWeightForPercent(30 + draws.Next() % 60);
+    DrawDisc(Canvas{expected, true, weight}, cx, cy, radius, color);
+  }
+  EXPECT_TRUE(test::SamePixels(expected, f.Target));
 }
 
 }  // namespace

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "paint/GeneratorSteps.h"
+#include "paint/ShapeBatch.h"
+#include "support/PaintFixture.h"
+
+namespace tessmark {
+namespace {
+
+using PaintShape = std::function<void(const Canvas&)>;
+
+// Shapes of every rasteriser that cross the edges, overlap one another, are taller or wider than
+// the picture or empty, at weights from none to full.
+std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> MixedShapes(std::int32_t size) {
+  std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> shapes;
+  RandomValue random(99);
+  const std::uint8_t weights[] = {255, 127, 0, 40};
+  for (int i = 0; i < 160; ++i) {
+    const std::int32_t x = random.Next() % (3 * size) - size, y = random.Next() % (3 * size) - size;
+    const std::int32_t r = random.Next() % 24 - 2;
+    const Color c{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13), static_cast<std::uint8_t>(i)};
+    const std::vector<Point> star{{x, y - r}, {x + r, y + r}, {x - r, y}, {x + r, y}, {x - r, y + r}};
+    DrawnShape<PaintShape> shape{{}, {}};
+    switch (i % 4) {
+      case 0: shape = Drawn<PaintShape>({y - r + 1, 2 * r - 1, 2 * r - 1}, [=](const Canvas& k) { DrawDisc(k, x, y, r, c); }); break;
+      case 1: shape = Drawn<PaintShape>({y, 3 * r, 5 * r}, [=](const Canvas& k) { FillRectangle(k, x, y, x + 5 * r, y + 3 * r, c); }); break;
+      default: shape = Drawn<PaintShape>(BoundsOf(star), [=](const Canvas& k) { DrawPolygon(k, star, c, i % 4 == 2); });
+    }
+    shapes.emplace_back(std::move(shape), weights[i % 4]);
+  }
+  return shapes;
+}
+
+TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
+  for (const bool connectable : {true, false}) {
+    for (const std::int32_t bandRows : {1, 5, 64}) {
+      Picture expected = test::WhitePicture(48, 37), banded = test::WhitePicture(48, 37);
+      ShapeBatch<PaintShape> batch(banded, connectable, RowBands(banded, connectable, bandRows));
+      int n = 0;
+      for (auto& [shape, weight] : MixedShapes(48)) {
+        shape.PaintOn(Canvas{expected, connectable, weight});
+        batch.Add(std::move(shape), weight);
+        if (++n % 50 == 0) batch.PaintHeld();
+      }
+      batch.PaintHeld();
+      EXPECT_TRUE(test::SamePixels(expected, banded)) << "connectable " << connectable << ", bands of " << bandRows;
+    }
+  }
+}
+
+TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {
+  const Picture picture = test::WhitePicture(8, 100);  // bands of 30 rows: 0, 30, 60, 90 (10 rows)
+  const RowBands wrapping(picture, true, 30), cut(picture, false, 30);
+  const auto bands = [](const RowBands& b, std::int64_t y, std::int64_t rows) {
+    const RowBands::Run run = b.BandsOf({y, rows, 1});
+    return std::pair{run.First, run.Count};
+  };
+  EXPECT_EQ(bands(wrapping, 29, 2), std::pair(0, 2));
+  EXPECT_EQ(bands(wrapping, 95, 10), std::pair(3, 2)) << "rows 95 ... 99, then 0 ... 4";
+  EXPECT_EQ(bands(wrapping, -5, 40), std::pair(3, 3)) << "rows 95 ... 99, then 0 ... 34";
+  EXPECT_EQ(bands(wrapping, 10, 0), std::pair(0, 0));
+  EXPECT_EQ(bands(cut, 95, 10), std::pair(3, 1));
+  EXPECT_EQ(bands(cut, -5, 40), std::pair(0, 2));
+  EXPECT_EQ(bands(cut, 100, 3), std::pair(0, 0));
+  EXPECT_TRUE(RowBands(picture, true).Whole()) << "a small picture is painted shape by shape";
+}
+
+}  // namespace
+}  // namespace tessmark
