@@ -117,8 +117,8 @@ BENCHMARK(LoadOverWhite)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 void CopyBmpBytes(benchmark::State& state) {
   const std::vector<std::uint8_t>& bytes = TheFiles().Bmp;
   for (auto _ : state) {
-    std::unique_ptr<std::uint8_t[]> copy(new std::uint8_t[bytes.size()]);
-    if (state.range(0) == 1) AdviseHugePages(copy.get(), bytes.size());
+    LargeBlock<std::uint8_t> copy(state.range(0) == 1 ? static_cast<std::uint8_t*>(AllocateLargeBlock(bytes.size()))
+                                                      : static_cast<std::uint8_t*>(std::malloc(bytes.size())));
     std::memcpy(copy.get(), bytes.data(), bytes.size());
     benchmark::DoNotOptimize(copy.get());
   }
