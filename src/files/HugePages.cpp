@@ -2,15 +2,20 @@
 
 #include <sys/mman.h>
 
-#include <cstdint>
+#include <cstdlib>
 
 namespace tessmark {
 
-void AdviseHugePages(void* block, std::size_t bytes) {
-  constexpr std::uintptr_t HugePage = std::uintptr_t{1} << 21;
-  const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(block) + HugePage - 1) & ~(HugePage - 1);
-  const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(block) + bytes) & ~(HugePage - 1);
-  if (end > start) ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+void* AllocateLargeBlock(std::size_t bytes) noexcept {
+  constexpr std::size_t HugePage = std::size_t{1} << 21;
+  if (bytes < HugePage) return std::malloc(bytes == 0 ? 1 : bytes);
+  if (bytes > SIZE_MAX - HugePage) return nullptr;
+  const std::size_t rounded = (bytes + HugePage - 1) / HugePage * HugePage;
+  void* block = std::aligned_alloc(HugePage, rounded);
+  if (block != nullptr) ::madvise(block, rounded, MADV_HUGEPAGE);
+  return block;
 }
+
+void FreeLargeBlock::operator()(void* block) const noexcept { std::free(block); }
 
 }  // namespace tessmark

@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
+#include "files/HugePages.h"
 #include "picture/AvailableMemory.h"
 
 namespace tessmark {
@@ -25,10 +25,7 @@ class Bitmap32 {
  private:
   friend std::optional<Bitmap32> AllocateBitmap32(std::int32_t width, std::int32_t height,
                                                   const AvailableMemory& available);
-  struct FreeBytes {
-    void operator()(std::uint8_t* bytes) const;
-  };
-  std::unique_ptr<std::uint8_t, FreeBytes> bytes_;
+  LargeBlock<std::uint8_t> bytes_;
 };
 
 // Whether a bitmap of that size can exist at all: positive, and its byte count within 32 bits.

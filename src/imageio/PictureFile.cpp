@@ -1,10 +1,8 @@
 #include "imageio/PictureFile.h"
 
 #include <new>
-#include <vector>
 
 #include "files/FileBytes.h"
-#include "files/HugePages.h"
 #include "imageio/BmpFile.h"
 #include "imageio/DibDecoder.h"
 #include "imageio/JpegDecoder.h"
@@ -92,36 +90,31 @@ PictureFailure FromPng(std::span<const std::uint8_t> file, const std::string& pa
                              alpha ? RowLayout::Rgba : RowLayout::Rgb, rows)};
 }
 
-// The loaded picture, filled a row at a time without first clearing it.
+// The loaded picture, each row written once where it lies, without first clearing the block.
 class LoadedRows final : public PictureRows {
  public:
   explicit LoadedRows(LoadedPicture& picture) : picture_(picture) {}
   RowLayout Preferred() const override { return RowLayout::Rgba; }
   bool Start(std::int32_t width, std::int32_t height) override {
     try {
-      picture_.Pixels.reserve(std::size_t(width) * std::size_t(height) * 4);
-      row_.resize(std::size_t(width) * 4);
+      picture_.Pixels.resize(std::size_t(width) * std::size_t(height) * 4);
     } catch (const std::bad_alloc&) {
       return false;
     }
-    AdviseHugePages(picture_.Pixels.data(), picture_.Pixels.capacity());
     picture_.Width = width;
     picture_.Height = height;
     return true;
   }
-  std::uint8_t* Direct(std::int32_t, RowLayout) override { return nullptr; }
-  // Within the room Start made: appending allocates nothing.
-  void Put(std::int32_t, const std::uint8_t* pixels, RowLayout layout) override {
-    if (layout != RowLayout::Rgba) {
-      RowToRgba(pixels, layout, picture_.Width, row_.data());
-      pixels = row_.data();
-    }
-    picture_.Pixels.insert(picture_.Pixels.end(), pixels, pixels + row_.size());
+  std::uint8_t* Direct(std::int32_t y, RowLayout layout) override {
+    return layout == RowLayout::Rgba ? Row(y) : nullptr;
+  }
+  void Put(std::int32_t y, const std::uint8_t* pixels, RowLayout layout) override {
+    RowToRgba(pixels, layout, picture_.Width, Row(y));
   }
 
  private:
+  std::uint8_t* Row(std::int32_t y) { return picture_.Pixels.data() + std::size_t(y) * std::size_t(picture_.Width) * 4; }
   LoadedPicture& picture_;
-  std::vector<std::uint8_t> row_;
 };
 
 template <class Decode> PictureRead<LoadedPicture> Loaded(const Decode& decode) {
@@ -156,9 +149,9 @@ PictureFailure DecodePictureFile(std::span<const std::uint8_t> file, const std::
 
 PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows,
                                JpegNames jpegNames) {
-  FileBytes file;
+  BasicFileBytes<LargeBytes> file;
   try {
-    file = ReadWholeFile(path, MaxPictureFileBytes);
+    file = ReadWholeLargeFile(path, MaxPictureFileBytes);
   } catch (const std::bad_alloc&) {
     return {std::nullopt, PictureFault::NoMemory};
   }

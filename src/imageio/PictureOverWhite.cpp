@@ -1,7 +1,5 @@
 #include "imageio/PictureOverWhite.h"
 
-#include "files/HugePages.h"
-
 namespace tessmark {
 namespace {
 
@@ -11,7 +9,6 @@ class OverWhiteRows final : public PictureRows {
   RowLayout Preferred() const override { return RowLayout::Rgb; }
   bool Start(std::int32_t width, std::int32_t height) override {
     picture_ = AllocatePicture(width, height);
-    if (picture_) AdviseHugePages(picture_->Pixels(), picture_->ByteCount());
     return picture_.has_value();
   }
   // Opaque rows, and keyed ones whose white is the white they lie on, are the picture's own.

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+
+#include "files/HugePages.h"
 
 namespace tessmark {
 
@@ -10,7 +11,7 @@ namespace tessmark {
 struct LoadedPicture {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
-  std::vector<std::uint8_t> Pixels;
+  LargeBytes Pixels;
 
   const std::uint8_t* At(std::int32_t column, std::int32_t row) const {
     return Pixels.data() + (static_cast<std::size_t>(row) * static_cast<std::size_t>(Width) + column) * 4;

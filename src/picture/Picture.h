@@ -2,9 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
+#include "files/HugePages.h"
 #include "picture/AvailableMemory.h"
 #include "picture/Color.h"
 
@@ -33,9 +33,9 @@ class Picture {
  private:
   friend std::optional<Picture> AllocatePicture(std::int32_t width, std::int32_t height,
                                                 const AvailableMemory& available);
-  Picture(std::int32_t width, std::int32_t height, std::unique_ptr<std::uint8_t[]> pixels);
+  Picture(std::int32_t width, std::int32_t height, LargeBlock<std::uint8_t> pixels);
 
-  std::unique_ptr<std::uint8_t[]> pixels_;
+  LargeBlock<std::uint8_t> pixels_;
 };
 
 struct PictureSize {

@@ -12,6 +12,10 @@ Scenarios:
   keeps      A painted picture exported by File > Export > Png is the picture (compared with the
              clipboard export at zoom 1), opens again through File > Import > Picture file, and a
              count-0 run shows the picture growing on screen before Escape stops it.
+  recipes    A picture made with the mix range, circles, three palette colours added in the editor,
+             polygons stopped by Escape, a mixed fill, noise, a tag undone and rectangles; then an
+             imported picture with a tag on it: at both points the exported recipe, run by
+             tessmark, paints the exported PNG pixel for pixel.
 
 A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
 virtual screen cannot start.
@@ -180,13 +184,14 @@ class Desktop:
         self.xdotool("windowfocus", window)
         time.sleep(0.2)
 
-    def menu(self, *keys):
-        """Opens the first menu of the menu bar with the mouse, then walks with the keyboard: Right
-        moves to the next menu (its first item selected), Down to the next item, Right into a
-        submenu; Return runs the item."""
+    def menu(self, *keys, window=None):
+        """Opens the first menu of the menu bar (of the main window unless told) with the mouse,
+        then walks with the keyboard: Right moves to the next menu (its first item selected), Down
+        to the next item, Right into a submenu; Return runs the item."""
         self.check_running()
-        self.focus(self.main)
-        self.xdotool("mousemove", "--window", self.main, 14, 10, "click", 1)
+        window = window or self.main
+        self.focus(window)
+        self.xdotool("mousemove", "--window", window, 14, 10, "click", 1)
         time.sleep(0.4)
         self.keys(*keys)
         self.shot("menu-" + "-".join(keys).lower())
@@ -205,11 +210,15 @@ class Desktop:
         self.keys("Return")
         self.wait_closed(title)
 
-    def wait_exit(self):
+    def exit(self):
+        """File > Exit; the program must end with status 0."""
+        self.menu(*EXIT)
         try:
-            return self.program.wait(timeout=20)
+            status = self.program.wait(timeout=20)
         except subprocess.TimeoutExpired:
             raise Failure("vornade did not end after Exit")
+        if status != 0:
+            raise Failure(f"vornade ended with status {status}")
 
     def close(self):
         if self.program.poll() is None:
@@ -223,7 +232,8 @@ class Desktop:
 
 
 # The menu walks. File: New, Import >, Export >, Exit. Paint: Annuler, Zoom >, Fill Color,
-# Configuration, No Blend Color, Blend Color, Palette, Mixage, Circle ... >.
+# Configuration, No Blend Color, Blend Color, Palette, Mixage, Circle ... >, Rectangle ... >,
+# Polygone >, Vector >, Tag >. Filter ....: Noise.
 NEW = ("Down",)
 IMPORT_CLIPBOARD = ("Down", "Down", "Right")
 EXPORT_CLIPBOARD = ("Down", "Down", "Down", "Right")
@@ -233,7 +243,14 @@ EXPORT_RECIPE = ("Down", "Down", "Down", "Right", "Down", "Down", "Down")
 IMPORT_PICTURE_FILE = ("Down", "Down", "Right", "Down")
 EXIT = ("Down", "Down", "Down", "Down")
 UNDO = ("Right",)
+FILL = ("Right", "Down", "Down")
+PALETTE = ("Right",) + ("Down",) * 6
+MIXAGE = ("Right",) + ("Down",) * 7
 CIRCLE = ("Right",) + ("Down",) * 8 + ("Right",)
+RECTANGLE = ("Right",) + ("Down",) * 9 + ("Right",)
+POLYGON = ("Right",) + ("Down",) * 10 + ("Right",)
+TAG = ("Right",) + ("Down",) * 12 + ("Right",)
+NOISE = ("Right", "Right")
 
 
 def new_picture(desktop, width, height):
@@ -296,9 +313,7 @@ def session(screen, vornade, tessmark, folder):
     try:
         desktop.shot("started")
         new_picture(desktop, 160, 120)
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:40")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 40)
         desktop.shot("circles")
         desktop.menu(*UNDO)
         desktop.shot("undone")
@@ -307,13 +322,10 @@ def session(screen, vornade, tessmark, folder):
         desktop.dialog("Save", "ctrl+a", f"text:{jpeg}")
         wait_for("the JPEG file", lambda: os.path.exists(jpeg))
         desktop.shot("exported")
-        desktop.menu(*EXIT)
-        status = desktop.wait_exit()
+        desktop.exit()
         screen.screenshot(folder, "exited")
     finally:
         desktop.close()
-    if status != 0:
-        raise Failure(f"vornade ended with status {status}")
 
     width, height, rows = bmp_pixels(pictures.as_bmp("export.jpg"))
     if (width, height) != (160, 120):
@@ -390,12 +402,9 @@ def clipboard(screen, vornade, tessmark, folder):
         new_picture(desktop, 100000, 100000)
         desktop.dialog("^TessmarkPicture$")
         check_clipboard_export(screen, desktop, pictures, expected, "refused-new")
-        desktop.menu(*EXIT)
-        status = desktop.wait_exit()
+        desktop.exit()
     finally:
         desktop.close()
-    if status != 0:
-        raise Failure(f"vornade ended with status {status}")
 
 
 def window_pixels(screen, desktop):
@@ -417,9 +426,7 @@ def keeps(screen, vornade, tessmark, folder):
     desktop = Desktop(screen, vornade, folder)
     try:
         new_picture(desktop, 160, 120)
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:40")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 40)
         desktop.menu(*EXPORT_PNG)
         desktop.dialog("Save", "ctrl+a", f"text:{pictures.path('kept')}")
         wait_for("the PNG file", lambda: os.path.exists(pictures.path("kept.png")))
@@ -433,9 +440,7 @@ def keeps(screen, vornade, tessmark, folder):
         check_clipboard_export(screen, desktop, pictures, kept, "png-import")
 
         new_picture(desktop, 600, 400)
-        desktop.menu(*CIRCLE)
-        desktop.dialog("Dialog", "shift+Tab", "text:0")
-        desktop.dialog("Information !")
+        paint_circles(desktop, 0)
         time.sleep(1)
         first = window_pixels(screen, desktop)
         desktop.shot("running")
@@ -444,21 +449,69 @@ def keeps(screen, vornade, tessmark, folder):
         desktop.focus(desktop.main)
         desktop.keys("Escape")
         desktop.shot("stopped")
-        desktop.menu(*EXIT)
-        status = desktop.wait_exit()
+        desktop.exit()
     finally:
         desktop.close()
-    if status != 0:
-        raise Failure(f"vornade ended with status {status}")
     if coloured(first) < 1000:
         raise Failure("a second into a count-0 run the window still shows a white picture")
     if first == second:
         raise Failure("the picture on screen did not grow during the run")
 
 
+def paint(desktop, walk, title, *fields):
+    """A shape command: its parameter dialog, then the information dialog."""
+    desktop.menu(*walk)
+    desktop.dialog(title, *fields)
+    desktop.dialog("Information !")
+
+
 def paint_circles(desktop, count):
-    desktop.menu(*CIRCLE)
-    desktop.dialog("Dialog", "shift+Tab", f"text:{count}")
+    paint(desktop, CIRCLE, "Dialog", "shift+Tab", "ctrl+a", f"text:{count}")
+
+
+def choose_colour(desktop, rgb):
+    """Qt's colour chooser: its HTML field takes the colour."""
+    desktop.dialog("Select Color", "alt+h", "ctrl+a", f"text:#{rgb}")
+
+
+def all_color_ticked(screen, desktop, editor):
+    """Whether the editor's "All Color" box, at its top left, shows a tick."""
+    geometry = dict(line.split("=") for line in desktop.xdotool("getwindowgeometry", "--shell", editor).split())
+    x, y = int(geometry["X"]), int(geometry["Y"])
+    time.sleep(0.3)
+    with open(os.path.join(screen.fb_dir, "Xvfb_screen0"), "rb") as frame:
+        _, _, rows = xwd_pixels(frame.read())
+    box = [row[(x + 2) * 3:(x + 12) * 3] for row in rows[y + 33:y + 43]]
+    return sum(1 for row in box for value in row[::3] if value < 100) > 5
+
+
+def add_palette_colours(screen, desktop, colours):
+    desktop.menu(*PALETTE)
+    editor = desktop.wait_window("Palette Editor")
+    if not all_color_ticked(screen, desktop, editor):
+        raise Failure('"All Color" is not ticked in a new palette editor')
+    for rgb in colours:
+        desktop.menu("Right", window=editor)
+        choose_colour(desktop, rgb)
+    if all_color_ticked(screen, desktop, editor):
+        raise Failure('"All Color" is still ticked after Add')
+    desktop.dialog("Palette Editor")
+
+
+def fill_mixed(desktop, rgb):
+    desktop.menu(*FILL)
+    choose_colour(desktop, rgb)
+    desktop.dialog("FillColor", "alt+n")
+
+
+def tag_with(desktop, picture, count):
+    """In the Tag dialog's focus chain, "Add ..." comes just before OK and two after Count."""
+    desktop.menu(*TAG)
+    window = desktop.wait_window("Tag")
+    desktop.focus(window)
+    desktop.keys("shift+Tab", "space")
+    desktop.dialog("Add pictures", f"text:{picture}")
+    desktop.dialog("Tag", "shift+Tab", "shift+Tab", "ctrl+a", f"text:{count}")
     desktop.dialog("Information !")
 
 
@@ -475,24 +528,46 @@ def check_recipe(desktop, pictures, name):
     run([pictures.tessmark, "-o", pictures.path(name + "-again.png"), "@" + recipe])
     if bmp_pixels(pictures.as_bmp(name + ".png")) != bmp_pixels(pictures.as_bmp(name + "-again.png")):
         raise Failure(f"{name}: tessmark painted another picture from the recipe:\n" + open(recipe).read())
+    return open(recipe).read()
+
+
+def check_painted_recipe(text, colours):
+    """What the scenario did shows in the recipe: the palette, the stopped run's count, the undo."""
+    lines = [line for line in text.splitlines() if not line.startswith("#")]
+    kinds = [line.split(":")[0] for line in lines[1:]]
+    if kinds != ["circle", "polygon", "fill", "noise", "rect"]:
+        raise Failure(f"the recipe holds {kinds}:\n{text}")
+    if f"colors={';'.join(colours)}" not in lines[2] or "mix=30-80" not in lines[2]:
+        raise Failure(f"the polygons' line misses the palette or the mix range:\n{text}")
+    if "count=0," in lines[2]:
+        raise Failure(f"the stopped run is recorded with count 0:\n{text}")
 
 
 def recipes(screen, vornade, tessmark, folder):
     pictures = Pictures(tessmark, folder)
     start = pictures.make("start.png", "--size", "90x70", "--seed", "3", "rect:count=20")
+    os.makedirs(pictures.path("tag pictures"))
+    stamp = pictures.make("tag pictures/stamp, one.png", "--size", "24x16", "--seed", "4", "circle:count=8")
+    colours = ["1E90FF", "FF8C00", "2E8B57"]
     desktop = Desktop(screen, vornade, folder)
     try:
         new_picture(desktop, 300, 200)
+        desktop.menu(*MIXAGE)
+        desktop.dialog("Mix", "shift+Tab", "shift+Tab", "ctrl+a", "text:30", "Tab", "ctrl+a", "text:80")
         paint_circles(desktop, 60)
-        paint_circles(desktop, 0)
+        add_palette_colours(screen, desktop, colours)
+        paint(desktop, POLYGON, "Polygone", "shift+Tab", "shift+Tab", "ctrl+a", "text:0")
         time.sleep(1)
         desktop.focus(desktop.main)
         desktop.keys("Escape")
         desktop.shot("stopped")
-        paint_circles(desktop, 30)
+        fill_mixed(desktop, "8B0000")
+        desktop.menu(*NOISE)
+        desktop.dialog("Filter Noise", "shift+Tab", "ctrl+a", "text:0", "shift+Tab", "ctrl+a", "text:20")
+        tag_with(desktop, stamp, 5)
         desktop.menu(*UNDO)
-        paint_circles(desktop, 20)
-        check_recipe(desktop, pictures, "painted")
+        paint(desktop, RECTANGLE, "Dialog", "shift+Tab", "ctrl+a", "text:40")
+        check_painted_recipe(check_recipe(desktop, pictures, "painted"), colours)
 
         new_picture(desktop, 40, 40)
         offer = offer_clipboard(screen, "image/png", start)
@@ -501,16 +576,15 @@ def recipes(screen, vornade, tessmark, folder):
         finally:
             offer.kill()
             offer.wait()
-        paint_circles(desktop, 25)
-        check_recipe(desktop, pictures, "imported")
+        # The tag dialog still lists the stamp, whose path holds a blank and a comma.
+        paint(desktop, TAG, "Tag", "shift+Tab", "shift+Tab", "shift+Tab", "ctrl+a", "text:6")
+        if f'files="{stamp}"' not in check_recipe(desktop, pictures, "imported"):
+            raise Failure("the tag's picture list is not in the recipe of the imported picture")
         if not os.path.exists(pictures.path("imported-recipe-start.png")):
             raise Failure("no start picture beside the recipe of an imported picture")
-        desktop.menu(*EXIT)
-        status = desktop.wait_exit()
+        desktop.exit()
     finally:
         desktop.close()
-    if status != 0:
-        raise Failure(f"vornade ended with status {status}")
 
 
 SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes}

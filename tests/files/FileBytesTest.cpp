@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -27,6 +28,21 @@ TEST(ReadWholeFile, ReportsMissingFilesFoldersAndOversizedFiles) {
   std::ofstream(big) << std::string(11, 'x');
   EXPECT_EQ(ReadWholeFile(big, 10).Error, EFBIG);
   EXPECT_EQ(ReadWholeFile(big, 11).Bytes.size(), 11u);
+}
+
+// Read in place up to the size the file claims, and on past it for files that claim none.
+TEST(ReadWholeFile, ReadsLargeFilesWholeAndFilesOfUnknownSize) {
+  TempFolder folder;
+  const std::string large = (folder.path / "large").string();
+  std::string text(3 << 20, 'a');
+  text.back() = 'z';
+  std::ofstream(large) << text;
+  const BasicFileBytes<LargeBytes> file = ReadWholeLargeFile(large, text.size());
+  EXPECT_TRUE(std::equal(file.Bytes.begin(), file.Bytes.end(), text.begin(), text.end()));
+  EXPECT_EQ(ReadWholeLargeFile(large, text.size() - 1).Error, EFBIG);
+  const FileBytes status = ReadWholeFile("/proc/self/status", 1 << 20);
+  EXPECT_EQ(status.Error, 0);
+  EXPECT_EQ(std::string(status.Bytes.begin(), status.Bytes.begin() + 5), "Name:");
 }
 
 }  // namespace
