@@ -1,12 +1,17 @@
 // Throughput of the shape generators, the fill and the noise filter on a 2048 x 2048 picture with
 // wrap-around on, from a fixed seed: written pixels per second (a pixel a shape reaches twice
 // counts twice) and shapes per second. Then discs at one density on pictures of 2048 to 16384
-// square side by side, and single shapes of a million pixels and more across.
+// square side by side, and single shapes of a million pixels and more across. On a shared machine
+// compare sizes over interleaved repetitions:
+//   --benchmark_filter=CirclesBySize --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
 
 #include <benchmark/benchmark.h>
 
 #include <array>
 #include <functional>
+#include <map>
+#include <string>
+#include <utility>
 #include <stdexcept>
 
 #include "paint/Fill.h"
@@ -60,9 +65,18 @@ double CountWrites(const Generator& paint, std::int32_t size) {
   return writes;
 }
 
-void PaintShapes(benchmark::State& state, const Generator& paint, std::int32_t shapes, std::uint8_t percent,
-                 std::int32_t size = Size) {
-  const double writes = CountWrites(paint, size);
+// Counted once per benchmark, so that repetitions (interleaved, which a loaded machine needs for
+// sizes to be compared) do not count again.
+double CountedWrites(const std::string& what, const Generator& paint, std::int32_t size) {
+  static std::map<std::pair<std::string, std::int32_t>, double> counted;
+  const auto [found, fresh] = counted.try_emplace({what, size});
+  if (fresh) found->second = CountWrites(paint, size);
+  return found->second;
+}
+
+void PaintShapes(benchmark::State& state, const std::string& what, const Generator& paint, std::int32_t shapes,
+                 std::uint8_t percent, std::int32_t size = Size) {
+  const double writes = CountedWrites(what, paint, size);
   Picture picture = WhitePicture(size);
   std::uint8_t weight = 255;
   RandomValue random;
@@ -85,26 +99,26 @@ constexpr std::int32_t VectorCount = 1000;
 void Circles(benchmark::State& state, std::uint8_t percent) {
   CircleParams params;
   params.Count = CircleCount;
-  PaintShapes(state, [&](PaintContext& c) { PaintCircles(c, params); }, CircleCount, percent);
+  PaintShapes(state, "circles", [&](PaintContext& c) { PaintCircles(c, params); }, CircleCount, percent);
 }
 
 void Rectangles(benchmark::State& state, std::uint8_t percent) {
   RectangleParams params;
   params.Count = RectangleCount;
-  PaintShapes(state, [&](PaintContext& c) { PaintRectangles(c, params); }, RectangleCount, percent);
+  PaintShapes(state, "rectangles", [&](PaintContext& c) { PaintRectangles(c, params); }, RectangleCount, percent);
 }
 
 void FilledPolygons(benchmark::State& state, std::uint8_t percent) {
   PolygonParams params;
   params.Count = PolygonCount;
   params.Fill = 1;
-  PaintShapes(state, [&](PaintContext& c) { PaintPolygons(c, params); }, PolygonCount, percent);
+  PaintShapes(state, "polygons", [&](PaintContext& c) { PaintPolygons(c, params); }, PolygonCount, percent);
 }
 
 void FilledVectors(benchmark::State& state, std::uint8_t percent) {
   VectorParams params;
   params.Count = VectorCount;
-  PaintShapes(state, [&](PaintContext& c) { PaintVectors(c, params); }, VectorCount, percent);
+  PaintShapes(state, "vectors", [&](PaintContext& c) { PaintVectors(c, params); }, VectorCount, percent);
 }
 
 // Radius 8 to 32, one disc for every 40 pixels: the same picture at every size, only more of it.
@@ -114,7 +128,7 @@ void CirclesBySize(benchmark::State& state, std::uint8_t percent) {
   params.Raymin = 8;
   params.Raymax = 32;
   params.Count = static_cast<std::int32_t>(std::int64_t{size} * size / 40);
-  PaintShapes(state, [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size);
+  PaintShapes(state, "circles at one density", [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size);
 }
 
 // One shape at mixage 50 %, each of its pixels written many times over; the same shape every time.
