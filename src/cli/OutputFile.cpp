@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <system_error>
-#include <vector>
 
 #include "files/FileBytes.h"
 #include "imageio/BmpFile.h"
@@ -15,18 +14,14 @@ namespace {
 
 // Writes the encoded picture into the file as it is made; false when the encoder fails.
 bool Encode(const Picture& picture, OutputFormat format, FileSink& sink) {
-  const ByteSink out = [&sink](std::span<const std::uint8_t> piece) { sink.Write(piece); };
+  const ByteSink out = IntoFile(sink);
   switch (format) {
     case OutputFormat::Bmp:
       return StreamBmpFile(picture, out);
     case OutputFormat::Png:
       return StreamPngFile(picture, out);
-    case OutputFormat::Jpeg: {
-      std::vector<std::uint8_t> stream;
-      if (!EncodeJpegMemory(stream, picture.Pixels(), picture.Width, picture.Height)) return false;
-      out(stream);
-      return true;
-    }
+    case OutputFormat::Jpeg:
+      return StreamJpeg(picture.Pixels(), picture.Width, picture.Height, out);
   }
   return false;
 }

@@ -19,9 +19,13 @@ class FileSink {
   int Flush();
 
  private:
+  void Put(std::span<const std::uint8_t> bytes);
+
   int fd_;
   int error_ = 0;
   std::vector<std::uint8_t> buffer_;
+  std::uint64_t written_ = 0;
+  std::uint64_t queued_ = 0;  // handed to the disk already
 };
 
 // Writes the file's whole content into the sink; false abandons the file.

@@ -1,36 +1,39 @@
 #include "imageio/JpegEncoder.h"
 
-#include <new>
+#include <span>
 
 #include "imageio/JpegErrors.h"
 
 namespace tessmark {
 namespace {
 
-constexpr std::size_t StagingSize = 4096;
+constexpr std::size_t StagingSize = 64 * 1024;
 constexpr int Quality = 99;
 
 // The library fills a staging buffer of its own allocation; every full buffer, and the rest at the
-// end, is appended to the caller's block.
-struct MemoryDestination {
+// end, goes to the caller's sink.
+struct SinkDestination {
   jpeg_destination_mgr Manager;
-  std::vector<std::uint8_t>* Out;
+  const ByteSink* Out;
   JOCTET* Staging;
 };
 
-MemoryDestination& DestinationOf(j_compress_ptr codec) { return *reinterpret_cast<MemoryDestination*>(codec->dest); }
+SinkDestination& DestinationOf(j_compress_ptr codec) { return *reinterpret_cast<SinkDestination*>(codec->dest); }
 
-bool Append(std::vector<std::uint8_t>& out, const JOCTET* data, std::size_t n) noexcept {
+// An exception must not cross libjpeg's C frames: it becomes libjpeg's own failure.
+void Pass(j_compress_ptr codec, std::size_t n) {
+  SinkDestination& d = DestinationOf(codec);
+  bool passed = true;
   try {
-    out.insert(out.end(), data, data + n);
-    return true;
-  } catch (const std::bad_alloc&) {
-    return false;
+    (*d.Out)(std::span<const std::uint8_t>(d.Staging, n));
+  } catch (...) {
+    passed = false;
   }
+  if (!passed) FailJpeg(reinterpret_cast<j_common_ptr>(codec), JERR_OUT_OF_MEMORY);
 }
 
 void StartDestination(j_compress_ptr codec) {
-  MemoryDestination& d = DestinationOf(codec);
+  SinkDestination& d = DestinationOf(codec);
   d.Staging = static_cast<JOCTET*>(
       (*codec->mem->alloc_small)(reinterpret_cast<j_common_ptr>(codec), JPOOL_IMAGE, StagingSize * sizeof(JOCTET)));
   d.Manager.next_output_byte = d.Staging;
@@ -38,26 +41,20 @@ void StartDestination(j_compress_ptr codec) {
 }
 
 boolean EmptyDestination(j_compress_ptr codec) {
-  MemoryDestination& d = DestinationOf(codec);
-  if (!Append(*d.Out, d.Staging, StagingSize)) FailJpeg(reinterpret_cast<j_common_ptr>(codec), JERR_OUT_OF_MEMORY);
+  Pass(codec, StagingSize);
+  SinkDestination& d = DestinationOf(codec);
   d.Manager.next_output_byte = d.Staging;
   d.Manager.free_in_buffer = StagingSize;
   return TRUE;
 }
 
-void TerminateDestination(j_compress_ptr codec) {
-  MemoryDestination& d = DestinationOf(codec);
-  if (!Append(*d.Out, d.Staging, StagingSize - d.Manager.free_in_buffer))
-    FailJpeg(reinterpret_cast<j_common_ptr>(codec), JERR_OUT_OF_MEMORY);
-}
+void TerminateDestination(j_compress_ptr codec) { Pass(codec, StagingSize - DestinationOf(codec).Manager.free_in_buffer); }
 
 }  // namespace
 
 // libjpeg reports errors by longjmp: this function keeps no object with a destructor.
-bool EncodeJpegMemory(std::vector<std::uint8_t>& destination, const std::uint8_t* rgb, std::int32_t width,
-                      std::int32_t height) {
+bool StreamJpeg(const std::uint8_t* rgb, std::int32_t width, std::int32_t height, const ByteSink& out) {
   if (rgb == nullptr || width <= 0 || height <= 0) return false;
-  destination.clear();
   jpeg_compress_struct codec;
   JpegErrors errors;
   codec.err = InstallJpegErrors(errors);
@@ -66,11 +63,11 @@ bool EncodeJpegMemory(std::vector<std::uint8_t>& destination, const std::uint8_t
     return false;
   }
   jpeg_create_compress(&codec);
-  MemoryDestination memory{{}, &destination, nullptr};
-  memory.Manager.init_destination = StartDestination;
-  memory.Manager.empty_output_buffer = EmptyDestination;
-  memory.Manager.term_destination = TerminateDestination;
-  codec.dest = &memory.Manager;
+  SinkDestination sink{{}, &out, nullptr};
+  sink.Manager.init_destination = StartDestination;
+  sink.Manager.empty_output_buffer = EmptyDestination;
+  sink.Manager.term_destination = TerminateDestination;
+  codec.dest = &sink.Manager;
 
   codec.image_width = static_cast<JDIMENSION>(width);
   codec.image_height = static_cast<JDIMENSION>(height);
@@ -88,6 +85,14 @@ bool EncodeJpegMemory(std::vector<std::uint8_t>& destination, const std::uint8_t
   jpeg_finish_compress(&codec);
   jpeg_destroy_compress(&codec);
   return true;
+}
+
+bool EncodeJpegMemory(std::vector<std::uint8_t>& destination, const std::uint8_t* rgb, std::int32_t width,
+                      std::int32_t height) {
+  destination.clear();
+  return StreamJpeg(rgb, width, height, [&destination](std::span<const std::uint8_t> piece) {
+    destination.insert(destination.end(), piece.begin(), piece.end());
+  });
 }
 
 }  // namespace tessmark

@@ -10,7 +10,7 @@ namespace tessmark {
 int WritePngFile(const std::string& path, const Picture& picture) {
   // Streamed into the file as libpng makes it: no second copy of a big picture in memory.
   const int error = WriteFileAtomically(path, [&picture](FileSink& sink) {
-    return StreamPngFile(picture, [&sink](std::span<const std::uint8_t> piece) { sink.Write(piece); });
+    return StreamPngFile(picture, IntoFile(sink));
   });
   return error == ECANCELED ? ENOMEM : error;
 }

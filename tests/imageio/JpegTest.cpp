@@ -89,6 +89,20 @@ TEST(EncodeJpegMemory, RefusesMissingBuffersAndEmptySizesAndOversizedFrames) {
   EXPECT_FALSE(EncodeJpegMemory(stream, row.data(), 70000, 1));
 }
 
+TEST(StreamJpeg, HandsOverTheStreamInPiecesAndTurnsASinkFailureIntoFalse) {
+  const Picture picture = test::PatternPicture(600, 400);
+  std::vector<std::uint8_t> pieces;
+  int calls = 0;
+  ASSERT_TRUE(StreamJpeg(picture.Pixels(), picture.Width, picture.Height, [&](std::span<const std::uint8_t> piece) {
+    pieces.insert(pieces.end(), piece.begin(), piece.end());
+    ++calls;
+  }));
+  EXPECT_GT(calls, 1);
+  EXPECT_EQ(pieces, Encode(picture));
+  EXPECT_FALSE(StreamJpeg(picture.Pixels(), picture.Width, picture.Height,
+                          [](std::span<const std::uint8_t>) { throw std::bad_alloc(); }));
+}
+
 TEST(DecodeJpegMemory, TurnsGreyscaleIntoEqualChannels) {
   const RgbImage decoded = DecodeJpegMemory(GreyJpeg(19, 6));
   ASSERT_EQ(decoded.Width, 19);
