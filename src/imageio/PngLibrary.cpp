@@ -12,9 +12,10 @@ std::string PngLibraryPath(const std::string& programDirectory) {
 PngLibrary LoadPngLibrary(const std::string& programDirectory) {
   const std::string path = PngLibraryPath(programDirectory);
   void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (library == nullptr) return {nullptr, nullptr, UserMessage{"File not found " + path, "TessmarkPicture"}};
+  if (library == nullptr) return {.Message = UserMessage{"File not found " + path, "TessmarkPicture"}};
   return {reinterpret_cast<LoadPngImageFunction>(::dlsym(library, "loadPngImage")),
-          reinterpret_cast<FreePngImageFunction>(::dlsym(library, "freePngImage")), std::nullopt};
+          reinterpret_cast<FreePngImageFunction>(::dlsym(library, "freePngImage")),
+          reinterpret_cast<LoadPngRgbaRowsFunction>(::dlsym(library, "loadPngRgbaRows")), std::nullopt};
 }
 
 }  // namespace tessmark

@@ -14,10 +14,17 @@ namespace tessmark {
 using LoadPngImageFunction = unsigned char (*)(const void* data, std::uint32_t size, std::int32_t* width,
                                                std::int32_t* height, unsigned char* alpha, unsigned char** pixels);
 using FreePngImageFunction = void (*)(unsigned char* pixels);
+// loadPngRgbaRows, our own addition: decodes as 8-bit RGBA straight into the caller's rows. rowAt
+// (context, width, height, y) is asked with y = -1 to make room (NULL: no room), then gives row y
+// from the top (NULL fails the decoding). Non-zero on success.
+using PngRgbaRowAt = unsigned char* (*)(void* context, std::int32_t width, std::int32_t height, std::int32_t y);
+using LoadPngRgbaRowsFunction = unsigned char (*)(const void* data, std::uint32_t size, void* context,
+                                                  PngRgbaRowAt rowAt);
 
 struct PngLibrary {
-  LoadPngImageFunction LoadPngImage = nullptr;  // either may be missing from a foreign library
+  LoadPngImageFunction LoadPngImage = nullptr;  // any may be missing from a foreign library
   FreePngImageFunction FreePngImage = nullptr;
+  LoadPngRgbaRowsFunction LoadPngRgbaRows = nullptr;
   std::optional<UserMessage> Message;           // "File not found ..." when the library is missing
 };
 
