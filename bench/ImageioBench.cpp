@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "app/DisplayBitmap.h"
+#include "view/DisplayBitmap.h"
 #include "imageio/JpegExport.h"
 
 namespace tessmark {

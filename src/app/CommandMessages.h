@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 
 namespace tessmark {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "imageio/Bitmap32.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/config/Configuration.h"
+#include "settings/Configuration.h"
 #include "imageio/PictureFile.h"
 
 namespace tessmark::cli {

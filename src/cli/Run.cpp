@@ -1,7 +1,7 @@
 #include "cli/Run.h"
 
-#include "app/Version.h"
-#include "app/config/Configuration.h"
+#include "base/Version.h"
+#include "settings/Configuration.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
 #include "cli/OutputFile.h"

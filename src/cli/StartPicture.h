@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "picture/Picture.h"
 
 namespace tessmark::cli {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Directories.h"
+#include "settings/Directories.h"
 #include "cli/Interrupt.h"
 #include "cli/Run.h"
 

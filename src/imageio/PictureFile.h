@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 #include "imageio/PictureRows.h"
 #include "picture/LoadedPicture.h"
 

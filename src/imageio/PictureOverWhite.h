@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 #include "imageio/PictureFile.h"
 #include "picture/Picture.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/UserMessage.h"
-#include "dialogs/ParameterRecords.h"
+#include "base/UserMessage.h"
+#include "settings/ParameterRecords.h"
 #include "imageio/PictureFile.h"
 #include "picture/LoadedPicture.h"
 

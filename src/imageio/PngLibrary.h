@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 
 namespace tessmark {
 

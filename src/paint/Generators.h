@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "paint/PaintContext.h"
 
 namespace tessmark {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "paint/RandomValue.h"
 #include "picture/Picture.h"
 

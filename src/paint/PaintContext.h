@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Canvas.h"

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "imageio/PictureSources.h"
 #include "paint/PaintContext.h"
 #include "picture/Color.h"

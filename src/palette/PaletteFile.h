@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 #include "palette/Palette.h"
 
 namespace tessmark {

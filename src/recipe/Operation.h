@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "palette/Palette.h"
 #include "picture/Color.h"
 #include "recipe/RecipeValues.h"

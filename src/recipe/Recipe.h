@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/ParameterRecords.h"
+#include "settings/ParameterRecords.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
 #include "recipe/Operation.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/DialogNumber.h"
-#include "dialogs/ParameterRecords.h"
+#include "settings/DialogNumber.h"
+#include "settings/ParameterRecords.h"
 #include "picture/Color.h"
 
 namespace tessmark {

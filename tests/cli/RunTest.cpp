@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "app/config/Configuration.h"
+#include "settings/Configuration.h"
 #include "files/FileBytes.h"
 #include "palette/PaletteFile.h"
 #include "support/TempFolder.h"

@@ -1,7 +1,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "app/config/Configuration.h"
+#include "settings/Configuration.h"
 
 // Configuration files of any content: the reader never reads outside them and a failed load leaves
 // the settings as they were, so re-encoding them gives the same bytes as before.

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "dialogs/DialogNumber.h"
-#include "dialogs/RecordImage.h"
+#include "settings/DialogNumber.h"
+#include "settings/RecordImage.h"
 
 // Edit-field text and record blocks of any length: conversion and overlay never read outside.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "dialogs/RecordImage.h"
+#include "settings/RecordImage.h"
 
 namespace tessmark {
 namespace {

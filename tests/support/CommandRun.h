@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Directories.h"
+#include "settings/Directories.h"
 #include "cli/Run.h"
 
 namespace tessmark::test {

@@ -1,7 +1,7 @@
 #include "app/ui/CommandTable.h"
 
-#include "app/config/ui/ConfigDialogCommands.h"
-#include "app/ui/ConfigurationCommands.h"
+#include "app/ui/PaintingSettingsCommands.h"
+#include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/FilterCommands.h"
 #include "app/ui/PaintCommands.h"
@@ -9,7 +9,7 @@
 #include "imageio/ui/JpegExportCommand.h"
 #include "imageio/ui/PictureFileImport.h"
 #include "imageio/ui/PngExportCommand.h"
-#include "imageio/ui/PreviewCommand.h"
+#include "preview/ui/PreviewCommand.h"
 #include "palette/ui/PaletteCommand.h"
 #include "recipe/ui/RecipeExportCommand.h"
 
@@ -19,8 +19,8 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterFileCommands(table);
   RegisterPaintCommands(table);
   RegisterFilterCommands(table);
-  RegisterConfigurationCommands(table);
-  RegisterConfigDialogCommands(table);
+  RegisterConfigurationFileCommands(table);
+  RegisterPaintingSettingsCommands(table);
   RegisterPaletteCommand(table);
   RegisterClipboardCommands(table);
   RegisterJpegExportCommand(table);

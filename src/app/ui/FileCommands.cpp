@@ -3,7 +3,7 @@
 #include "app/BuildStamp.h"
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "app/ui/ConfigurationCommands.h"
+#include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/PlacementSettings.h"
 
 namespace tessmark {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/LiveView.h"
+#include "view/LiveView.h"
 #include "app/ui/CommandContext.h"
 
 namespace tessmark {

@@ -9,10 +9,10 @@
 
 #include "app/BuildStamp.h"
 #include "app/CommandMessages.h"
-#include "app/DisplayBitmap.h"
-#include "app/LiveView.h"
+#include "view/DisplayBitmap.h"
+#include "view/LiveView.h"
 #include "app/MainMenu.h"
-#include "app/ui/ConfigurationCommands.h"
+#include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/MenuShortcuts.h"
 #include "app/ui/PictureView.h"

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "app/UserMessage.h"
-#include "dialogs/ParameterRecords.h"
+#include "base/UserMessage.h"
+#include "settings/ParameterRecords.h"
 #include "picture/Color.h"
 
 class QWidget;

@@ -14,7 +14,7 @@
 #include "app/FileFilter.h"
 #include "app/ui/AboutDialogs.h"
 #include "app/ui/EscapeInformationDialog.h"
-#include "dialogs/ui/ParameterDialogs.h"
+#include "settings/ui/ParameterDialogs.h"
 
 namespace tessmark {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QCommandLineParser>
 
-#include "app/Version.h"
+#include "base/Version.h"
 
 namespace tessmark {
 namespace {

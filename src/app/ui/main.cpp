@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/Directories.h"
+#include "settings/Directories.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/StartOptions.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "app/DisplayBitmap.h"
+#include "view/DisplayBitmap.h"
 #include "imageio/ClipboardDib.h"
 #include "imageio/ClipboardPart.h"
 #include "imageio/ui/ClipboardTransport.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/UserMessage.h"
+#include "base/UserMessage.h"
 #include "imageio/Bitmap32.h"
 
 namespace tessmark {

@@ -3,13 +3,13 @@
 #include <QApplication>
 
 #include "app/CommandIds.h"
-#include "palette/ui/cdpalette.h"
+#include "palette/ui/PaletteEditor.h"
 
 namespace tessmark {
 
 void RegisterPaletteCommand(CommandTable& table) {
   table.Add(command_id::Palette, [](CommandContext& c) {
-    cdpalette editor(c.State.CurrentPalette, c.Desktop, QApplication::activeWindow());
+    PaletteEditor editor(c.State.CurrentPalette, c.Desktop, QApplication::activeWindow());
     editor.exec();
   });
 }

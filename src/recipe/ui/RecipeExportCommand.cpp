@@ -6,7 +6,7 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "app/Version.h"
+#include "base/Version.h"
 #include "app/ui/SaveDialog.h"
 #include "imageio/ui/ExportChecks.h"
 #include "recipe/Recipe.h"

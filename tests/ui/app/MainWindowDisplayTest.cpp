@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "app/config/Configuration.h"
+#include "settings/Configuration.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureView.h"
 #include "ui/support/FakePlatform.h"

@@ -12,11 +12,11 @@
 
 #include <cstdlib>
 
-#include "imageio/ui/PreviewArea.h"
-#include "imageio/ui/cdpreview.h"
+#include "preview/ui/PreviewArea.h"
+#include "preview/ui/TilePreview.h"
 #include "paint/Generators.h"
 #include "palette/ui/PaletteGrid.h"
-#include "palette/ui/cdpalette.h"
+#include "palette/ui/PaletteEditor.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {
@@ -55,12 +55,12 @@ TEST(Screenshots, PaletteEditorAndPreview) {
 
   Palette current = palette;
   test::FakePlatform desktop;
-  cdpalette editor(current, desktop);
+  PaletteEditor editor(current, desktop);
   editor.Grid()->SetSelection(21);
   SaveWindow(editor, "palette-editor.png");
 
   const Picture picture = DiscPicture(palette);
-  cdpreview preview(&picture);
+  TilePreview preview(&picture);
   const int menuHeight = preview.layout()->menuBar()->sizeHint().height();
   preview.resize(3 * 240 + PreviewArea::ScrollBarThickness,
                  menuHeight + PreviewArea::ImageTop + 3 * 160 + PreviewArea::ScrollBarThickness);

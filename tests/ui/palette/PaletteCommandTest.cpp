@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "palette/ui/cdpalette.h"
+#include "palette/ui/PaletteEditor.h"
 #include "support/ModalDialog.h"
 #include "ui/support/CommandFixture.h"
 
@@ -13,9 +13,9 @@ namespace {
 
 using PaletteCommand = test::CommandFixture;
 
-void WhenEditorOpens(std::function<void(cdpalette&)> act) {
+void WhenEditorOpens(std::function<void(PaletteEditor&)> act) {
   test::WhenModalOpens([act = std::move(act)](QWidget* modal) {
-    auto* editor = qobject_cast<cdpalette*>(modal);
+    auto* editor = qobject_cast<PaletteEditor*>(modal);
     ASSERT_NE(editor, nullptr);
     act(*editor);
   });
@@ -23,7 +23,7 @@ void WhenEditorOpens(std::function<void(cdpalette&)> act) {
 
 TEST_F(PaletteCommand, OkMakesTheEditedPaletteCurrent) {
   desktop.Colors = {0x00332211};
-  WhenEditorOpens([](cdpalette& editor) {
+  WhenEditorOpens([](PaletteEditor& editor) {
     EXPECT_TRUE(editor.AllColorBox()->isChecked());
     editor.Add();
     editor.accept();
@@ -36,7 +36,7 @@ TEST_F(PaletteCommand, OkMakesTheEditedPaletteCurrent) {
 
 TEST_F(PaletteCommand, CancelKeepsTheCurrentPalette) {
   desktop.Colors = {0x00332211};
-  WhenEditorOpens([](cdpalette& editor) {
+  WhenEditorOpens([](PaletteEditor& editor) {
     editor.Add();
     editor.reject();
   });

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <optional>
+
+#include "preview/PreviewBuffer.h"
+
+class QCheckBox;
+class QScrollBar;
+
+namespace tessmark {
+
+// The client area of the preview: the "Cadre Resolution" box, the two scroll bars along the right
+// and bottom edges and the 3 x 3 tiled picture, whose top-left corner is at (0, ImageTop) when not
+// scrolled. Painting only copies the rendered tile; rendering is the one pass over the picture.
+class PreviewArea : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int ImageTop = 32;
+  static constexpr int ScrollBarThickness = 24;
+
+  explicit PreviewArea(QWidget* parent = nullptr);
+
+  // Rebuilds the tile from the picture (none: an empty preview) at a reduction step.
+  void Render(const Picture* picture, std::int32_t step);
+
+  bool Framed() const;
+  Point TileSize() const;  // (0, 0) while nothing is shown
+  Point ScrollPosition() const { return scroll_; }
+  QScrollBar* HorizontalBar() const { return horizontal_; }
+  QScrollBar* VerticalBar() const { return vertical_; }
+
+ signals:
+  void FrameToggled();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void LayOut();
+  void SetRanges();
+
+  QCheckBox* frame_;
+  QScrollBar* horizontal_;
+  QScrollBar* vertical_;
+  const Picture* picture_ = nullptr;
+  std::optional<PreviewTile> tile_;
+  QImage tileImage_;  // a view of tile_'s pixels, no copy
+  Point scroll_;
+};
+
+}  // namespace tessmark
