@@ -11,8 +11,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "view/DisplayBitmap.h"
 #include "imageio/JpegExport.h"
+#include "view/DisplayBitmap.h"
 
 namespace tessmark {
 namespace {

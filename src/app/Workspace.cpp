@@ -45,8 +45,4 @@ void StartTakenInPicture(Workspace& workspace, Picture picture) {
   workspace.CurrentPicture = std::move(picture);
 }
 
-void ZoomOut(Workspace& workspace) { workspace.Zoom = std::min(workspace.Zoom + 1, MaxZoom); }
-void ZoomIn(Workspace& workspace) { workspace.Zoom = std::max(workspace.Zoom - 1, MinZoom); }
-void ZoomPixel(Workspace& workspace) { workspace.Zoom = MinZoom; }
-
 }  // namespace tessmark

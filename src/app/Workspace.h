@@ -4,17 +4,15 @@
 #include <optional>
 #include <string>
 
-#include "settings/ParameterRecords.h"
 #include "imageio/Bitmap32.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
 #include "recipe/Recipe.h"
+#include "settings/ParameterRecords.h"
+#include "view/ViewGeometry.h"
 
 namespace tessmark {
-
-inline constexpr std::int32_t MinZoom = 1;
-inline constexpr std::int32_t MaxZoom = 16;
 
 // Everything the main window owns for the whole run: the working picture and its one undo
 // snapshot, every operation's settings, the painting state that carries over between commands,
@@ -31,9 +29,7 @@ struct Workspace {
   Palette CurrentPalette;
   std::uint8_t CurrentBlendWeight = 255;
   RandomValue Random;
-  std::int32_t Zoom = 1;
-  std::int32_t ScrollX = 0;
-  std::int32_t ScrollY = 0;
+  ViewPosition View;
   std::string ConfigPath;
   std::string DataDirectory;
   std::string ProgramDirectory;
@@ -59,10 +55,5 @@ bool RestoreUndoSnapshot(Workspace& workspace);
 // it was taken in (an import).
 void StartNewPicture(Workspace& workspace, Picture picture);
 void StartTakenInPicture(Workspace& workspace, Picture picture);
-
-// Zoom steps: out enlarges the divisor, in reduces it, each clamped to MinZoom ... MaxZoom.
-void ZoomOut(Workspace& workspace);
-void ZoomIn(Workspace& workspace);
-void ZoomPixel(Workspace& workspace);
 
 }  // namespace tessmark

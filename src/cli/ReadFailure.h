@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "settings/Configuration.h"
 #include "imageio/PictureFile.h"
+#include "settings/Configuration.h"
 
 namespace tessmark::cli {
 

@@ -1,7 +1,6 @@
 #include "cli/Run.h"
 
 #include "base/Version.h"
-#include "settings/Configuration.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
 #include "cli/OutputFile.h"
@@ -9,6 +8,7 @@
 #include "cli/ReadFailure.h"
 #include "cli/StartPicture.h"
 #include "palette/PaletteFile.h"
+#include "settings/Configuration.h"
 
 namespace tessmark::cli {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "settings/ParameterRecords.h"
 #include "picture/Picture.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark::cli {
 

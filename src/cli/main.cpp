@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "settings/Directories.h"
 #include "cli/Interrupt.h"
 #include "cli/Run.h"
+#include "settings/Directories.h"
 
 int main(int argc, char** argv) {
   using namespace tessmark::cli;

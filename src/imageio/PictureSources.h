@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "base/UserMessage.h"
-#include "settings/ParameterRecords.h"
 #include "imageio/PictureFile.h"
 #include "picture/LoadedPicture.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

@@ -1,6 +1,6 @@
 #include "paint/Fill.h"
 
-#include "picture/Canvas.h"
+#include "picture/SpanPainter.h"
 
 namespace tessmark {
 

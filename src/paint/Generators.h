@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/ParameterRecords.h"
 #include "paint/PaintContext.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

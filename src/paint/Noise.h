@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "settings/ParameterRecords.h"
 #include "paint/RandomValue.h"
 #include "picture/Picture.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

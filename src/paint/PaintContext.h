@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <functional>
 
-#include "settings/ParameterRecords.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Canvas.h"
 #include "picture/Picture.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

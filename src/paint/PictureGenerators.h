@@ -3,10 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "settings/ParameterRecords.h"
 #include "imageio/PictureSources.h"
 #include "paint/PaintContext.h"
 #include "picture/Color.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

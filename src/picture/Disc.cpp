@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "picture/SpanPainter.h"
+
 namespace tessmark {
 namespace {
 

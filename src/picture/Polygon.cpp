@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "picture/SpanPainter.h"
+
 namespace tessmark {
 namespace {
 

@@ -1,5 +1,7 @@
 #include "picture/Rasterisers.h"
 
+#include "picture/SpanPainter.h"
+
 namespace tessmark {
 
 // One colour at one weight: the order in which the pixels are written cannot show, so rows are

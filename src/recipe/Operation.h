@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/ParameterRecords.h"
 #include "palette/Palette.h"
 #include "picture/Color.h"
 #include "recipe/RecipeValues.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/ParameterRecords.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
 #include "recipe/Operation.h"
+#include "settings/ParameterRecords.h"
 
 namespace tessmark {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "picture/Color.h"
 #include "settings/DialogNumber.h"
 #include "settings/ParameterRecords.h"
-#include "picture/Color.h"
 
 namespace tessmark {
 

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <new>
 
-#include "settings/ByteCursor.h"
-#include "settings/StoredPictureLists.h"
-#include "settings/RecordImage.h"
 #include "files/FileBytes.h"
+#include "settings/ByteCursor.h"
+#include "settings/RecordImage.h"
+#include "settings/StoredPictureLists.h"
 
 namespace tessmark {
 namespace {

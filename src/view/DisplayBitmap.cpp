@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "view/ViewGeometry.h"
+
 namespace tessmark {
 namespace {
 
@@ -62,7 +64,7 @@ void BuildColumns(const std::uint8_t* source, std::int32_t width, std::int32_t z
 
 bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& picture, std::int32_t zoom,
                           bool connectable, const AvailableMemory& available) {
-  zoom = std::clamp(zoom, 1, 16);
+  zoom = ClampZoom(zoom);
   const std::int32_t width = picture.Width, height = picture.Height;
   if (!display || display->Width != DisplayWidth(width) || display->Height != height) {
     display.reset();
@@ -79,7 +81,7 @@ bool RebuildDisplayBitmap(std::optional<Bitmap32>& display, const Picture& pictu
 
 bool RefreshDisplayPart(Bitmap32& display, const Picture& picture, std::int32_t zoom, bool connectable,
                         const DisplayPart& part) {
-  zoom = std::clamp(zoom, 1, 16);
+  zoom = ClampZoom(zoom);
   if (display.Width != DisplayWidth(picture.Width) || display.Height != picture.Height) return false;
   const std::int32_t top = std::clamp(part.Top, 0, display.Height), left = std::clamp(part.Left, 0, display.Width);
   const std::int32_t bottom = top + std::clamp(part.Height, 0, display.Height - top);

@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "settings/Configuration.h"
 #include "files/FileBytes.h"
 #include "palette/PaletteFile.h"
-#include "support/TempFolder.h"
+#include "settings/Configuration.h"
 #include "support/CommandRun.h"
+#include "support/TempFolder.h"
 
 namespace tessmark {
 namespace {

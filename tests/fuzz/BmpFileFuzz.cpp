@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "fuzz/LoadedMatches.h"
 #include "imageio/BmpFile.h"
 #include "imageio/DibHeader.h"
-#include "fuzz/LoadedMatches.h"
 
 // A few hundred bytes of RLE may rightly claim a picture of up to 2^28 pixels. Decoding one takes
 // a second under the sanitizers and teaches the fuzzer nothing a smaller one does not, so such

@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "imageio/JpegDecoder.h"
 #include "fuzz/LoadedMatches.h"
+#include "imageio/JpegDecoder.h"
 
 // JPEG streams of any content: a failure is an empty image, a success exactly its pixel rows, which
 // the loader reads the same.

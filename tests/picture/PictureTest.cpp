@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "picture/Canvas.h"
+#include "picture/SpanPainter.h"
 #include "support/PictureProbe.h"
 
 namespace tessmark {

@@ -5,6 +5,7 @@
 
 #include "picture/Rasterisers.h"
 #include "picture/RepeatedBlend.h"
+#include "picture/SpanPainter.h"
 #include "support/PaintFixture.h"
 
 namespace tessmark {

@@ -6,9 +6,9 @@
 #include <csignal>
 #include <cstring>
 
-#include "settings/StoredPictureLists.h"
-#include "settings/RecordImage.h"
 #include "files/FileBytes.h"
+#include "settings/RecordImage.h"
+#include "settings/StoredPictureLists.h"
 #include "support/TempFolder.h"
 
 namespace tessmark {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/Directories.h"
 #include "cli/Run.h"
+#include "settings/Directories.h"
 
 namespace tessmark::test {
 

@@ -17,9 +17,7 @@ bool CommandContext::RequirePicture() {
 }
 
 void CommandContext::ResetView() {
-  State.Zoom = 1;
-  State.ScrollX = 0;
-  State.ScrollY = 0;
+  tessmark::ResetView(State.View);
   View.LayoutScrollBars();
 }
 

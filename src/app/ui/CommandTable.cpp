@@ -1,16 +1,16 @@
 #include "app/ui/CommandTable.h"
 
-#include "app/ui/PaintingSettingsCommands.h"
 #include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/FilterCommands.h"
 #include "app/ui/PaintCommands.h"
+#include "app/ui/PaintingSettingsCommands.h"
 #include "imageio/ui/ClipboardCommands.h"
 #include "imageio/ui/JpegExportCommand.h"
 #include "imageio/ui/PictureFileImport.h"
 #include "imageio/ui/PngExportCommand.h"
-#include "preview/ui/PreviewCommand.h"
 #include "palette/ui/PaletteCommand.h"
+#include "preview/ui/PreviewCommand.h"
 #include "recipe/ui/RecipeExportCommand.h"
 
 namespace tessmark {

@@ -19,9 +19,7 @@ void NewPicture(CommandContext& c) {
     return;
   }
   StartNewPicture(c.State, std::move(*picture));
-  c.State.Zoom = 1;
-  c.State.ScrollX = 0;
-  c.State.ScrollY = 0;
+  ResetView(c.State.View);
   c.RebuildDisplay();
   c.View.LayoutScrollBars();
 }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "view/LiveView.h"
 #include "app/ui/CommandContext.h"
+#include "view/LiveView.h"
 
 namespace tessmark {
 

@@ -9,8 +9,6 @@
 
 #include "app/BuildStamp.h"
 #include "app/CommandMessages.h"
-#include "view/DisplayBitmap.h"
-#include "view/LiveView.h"
 #include "app/MainMenu.h"
 #include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
@@ -20,6 +18,8 @@
 #include "app/ui/ProgramIcon.h"
 #include "app/ui/QtPlatform.h"
 #include "imageio/ui/PictureFileImport.h"
+#include "view/DisplayBitmap.h"
+#include "view/LiveView.h"
 
 namespace tessmark {
 namespace {
@@ -105,8 +105,8 @@ void MainWindow::RebuildDisplay() {
     return;
   }
   status_->setText(QString::fromStdString(
-      PictureStatus(state_.CurrentPicture->Width, state_.CurrentPicture->Height, state_.Zoom)));
-  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
+      PictureStatus(state_.CurrentPicture->Width, state_.CurrentPicture->Height, state_.View.Zoom)));
+  const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.View.Zoom, state_.Connectable(),
                                           state_.Memory);
   picture_->repaint();
   if (!built) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
@@ -120,8 +120,8 @@ void MainWindow::ShowPainting(const std::string& status) {
   status_->setText(QString::fromStdString(status));
   status_->repaint();
   if (state_.CurrentPicture && state_.DisplayBitmap &&
-      RefreshDisplayPart(*state_.DisplayBitmap, *state_.CurrentPicture, state_.Zoom, state_.Connectable(),
-                         {state_.ScrollX, state_.ScrollY, picture_->width(), picture_->height()}))
+      RefreshDisplayPart(*state_.DisplayBitmap, *state_.CurrentPicture, state_.View.Zoom, state_.Connectable(),
+                         VisiblePart(state_.View, picture_->width(), picture_->height())))
     picture_->repaint();
 }
 

@@ -60,8 +60,8 @@ void FillColor(CommandContext& c) {
   c.RebuildDisplay();
 }
 
-void Zoom(CommandContext& c, void (*step)(Workspace&)) {
-  step(c.State);
+void Zoom(CommandContext& c, void (*step)(ViewPosition&)) {
+  step(c.State.View);
   c.RebuildDisplay();
 }
 

@@ -16,11 +16,11 @@ PictureView::PictureView(Workspace& state, QWidget* parent)
   horizontal_->setRange(0, 0);
   vertical_->setRange(0, 0);
   connect(horizontal_, &QScrollBar::valueChanged, this, [this](int value) {
-    state_.ScrollX = value;
+    state_.View.ScrollX = value;
     update();
   });
   connect(vertical_, &QScrollBar::valueChanged, this, [this](int value) {
-    state_.ScrollY = value;
+    state_.View.ScrollY = value;
     update();
   });
 }
@@ -37,13 +37,14 @@ void PictureView::LayoutScrollBars() {
   const QSignalBlocker quietHorizontal(horizontal_);
   const QSignalBlocker quietVertical(vertical_);
   if (state_.CurrentPicture) {
-    horizontal_->setRange(0, state_.CurrentPicture->Width);
-    vertical_->setRange(0, state_.CurrentPicture->Height);
+    const ScrollRange range = ScrollRangeOf(state_.CurrentPicture->Width, state_.CurrentPicture->Height);
+    horizontal_->setRange(0, range.Horizontal);
+    vertical_->setRange(0, range.Vertical);
   }
-  horizontal_->setValue(state_.ScrollX);
-  vertical_->setValue(state_.ScrollY);
-  state_.ScrollX = horizontal_->value();
-  state_.ScrollY = vertical_->value();
+  horizontal_->setValue(state_.View.ScrollX);
+  vertical_->setValue(state_.View.ScrollY);
+  state_.View.ScrollX = horizontal_->value();
+  state_.View.ScrollY = vertical_->value();
   update();
 }
 
@@ -55,7 +56,7 @@ void PictureView::paintEvent(QPaintEvent*) {
   // Bytes blue, green, red, 0xFF are one 0xFFRRGGBB word each: the image wraps them, no copy.
   const QImage display(bitmap->Bytes(), bitmap->Width, bitmap->Height, static_cast<qsizetype>(bitmap->Width) * 4,
                        QImage::Format_RGB32);
-  painter.drawImage(QPoint(0, 0), display, QRect(state_.ScrollX, state_.ScrollY, bitmap->Width, bitmap->Height));
+  painter.drawImage(QPoint(0, 0), display, QRect(state_.View.ScrollX, state_.View.ScrollY, bitmap->Width, bitmap->Height));
 }
 
 void PictureView::resizeEvent(QResizeEvent* event) {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/UserMessage.h"
-#include "settings/ParameterRecords.h"
 #include "picture/Color.h"
+#include "settings/ParameterRecords.h"
 
 class QWidget;
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "settings/Directories.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/StartOptions.h"
+#include "settings/Directories.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "view/DisplayBitmap.h"
 #include "imageio/ClipboardDib.h"
 #include "imageio/ClipboardPart.h"
 #include "imageio/ui/ClipboardTransport.h"
 #include "imageio/ui/ExportChecks.h"
+#include "view/DisplayBitmap.h"
 
 namespace tessmark {
 namespace {
@@ -24,7 +24,7 @@ void PutOnClipboard(CommandContext& c, const std::optional<Bitmap32>& bitmap, Pi
 void ExportClipboardPicture(CommandContext& c) {
   if (!CheckPictureToExport(c)) return;
   const Picture& picture = *c.State.CurrentPicture;
-  PutOnClipboard(c, BuildDisplayBitmap(picture, c.State.Zoom, c.State.Connectable()),
+  PutOnClipboard(c, BuildDisplayBitmap(picture, c.State.View.Zoom, c.State.Connectable()),
                  {DisplayWidth(picture.Width), picture.Height});
 }
 

@@ -10,8 +10,8 @@
 
 #include "app/ui/SaveDialog.h"
 #include "palette/PaletteFile.h"
-#include "palette/ui/PaletteGrid.h"
 #include "palette/ui/NumberPrompt.h"
+#include "palette/ui/PaletteGrid.h"
 
 namespace tessmark {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "base/Version.h"
 #include "app/ui/SaveDialog.h"
+#include "base/Version.h"
 #include "imageio/ui/ExportChecks.h"
 #include "recipe/Recipe.h"
 

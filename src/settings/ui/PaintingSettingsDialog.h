@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "settings/ParameterRecords.h"
 #include "palette/ui/ColorButton.h"
+#include "settings/ParameterRecords.h"
 
 class QCheckBox;
 class QLabel;

@@ -5,8 +5,8 @@
 #include <iterator>
 
 #include "app/CommandIds.h"
-#include "settings/Configuration.h"
 #include "app/ui/FileCommands.h"
+#include "settings/Configuration.h"
 #include "ui/support/CommandFixture.h"
 
 namespace tessmark {

@@ -2,8 +2,8 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
-#include "ui/support/CommandFixture.h"
 #include "support/PictureProbe.h"
+#include "ui/support/CommandFixture.h"
 
 namespace tessmark {
 namespace {
@@ -13,17 +13,17 @@ using Fixture = test::CommandFixture;
 using Events = std::vector<std::string>;
 
 TEST_F(Fixture, NewMakesAWhitePictureAtZoomOneFromTheOrigin) {
-  state.Zoom = 5;
-  state.ScrollX = 40;
-  state.ScrollY = 7;
+  state.View.Zoom = 5;
+  state.View.ScrollX = 40;
+  state.View.ScrollY = 7;
   MakePicture(4, 4);
   ASSERT_TRUE(state.CurrentPicture);
   EXPECT_EQ(state.CurrentPicture->Width, 4);
   EXPECT_EQ(state.CurrentPicture->Height, 4);
   EXPECT_TRUE(test::PaintedPixels(*state.CurrentPicture).empty());
-  EXPECT_EQ(state.Zoom, 1);
-  EXPECT_EQ(state.ScrollX, 0);
-  EXPECT_EQ(state.ScrollY, 0);
+  EXPECT_EQ(state.View.Zoom, 1);
+  EXPECT_EQ(state.View.ScrollX, 0);
+  EXPECT_EQ(state.View.ScrollY, 0);
 }
 
 TEST_F(Fixture, NewRebuildsThenLaysOutTheScrollBars) {

@@ -3,8 +3,8 @@
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
 #include "paint/Generators.h"
-#include "ui/support/CommandFixture.h"
 #include "support/PictureProbe.h"
+#include "ui/support/CommandFixture.h"
 
 namespace tessmark {
 namespace {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
-#include "settings/Configuration.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureView.h"
+#include "settings/Configuration.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {
@@ -57,8 +57,8 @@ TEST_F(MainWindowDisplayTest, TheDisplayBitmapIsCopiedFromTheViewOffsets) {
   EXPECT_EQ(Shown(10, 20), qRgb(10, 20, 7));
   Horizontal().setValue(100);
   Vertical().setValue(30);
-  EXPECT_EQ(window->State().ScrollX, 100);
-  EXPECT_EQ(window->State().ScrollY, 30);
+  EXPECT_EQ(window->State().View.ScrollX, 100);
+  EXPECT_EQ(window->State().View.ScrollY, 30);
   EXPECT_EQ(Shown(0, 0), qRgb(100, 30, 7));
 }
 
@@ -74,16 +74,16 @@ TEST_F(MainWindowDisplayTest, ScrollBarsRangeOverThePictureWithAPageOfTheVisible
   EXPECT_EQ(Horizontal().pageStep(), client.width() - 24);
   EXPECT_EQ(Vertical().pageStep(), client.height() - 24);
   Horizontal().triggerAction(QAbstractSlider::SliderSingleStepAdd);
-  EXPECT_EQ(window->State().ScrollX, 1);
+  EXPECT_EQ(window->State().View.ScrollX, 1);
   Horizontal().triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_EQ(window->State().ScrollX, 1 + client.width() - 24);
+  EXPECT_EQ(window->State().View.ScrollX, 1 + client.width() - 24);
   Horizontal().triggerAction(QAbstractSlider::SliderToMaximum);
-  EXPECT_EQ(window->State().ScrollX, 512);
+  EXPECT_EQ(window->State().View.ScrollX, 512);
   EXPECT_EQ(Shown(0, 0), window->palette().window().color().rgb());
   Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
   Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
   Horizontal().triggerAction(QAbstractSlider::SliderPageStepSub);
-  EXPECT_EQ(window->State().ScrollX, 0);
+  EXPECT_EQ(window->State().View.ScrollX, 0);
 }
 
 TEST_F(MainWindowDisplayTest, ZoomOutSamplesEveryOtherPixelAndLeavesTheViewWhereItWas) {
@@ -91,8 +91,8 @@ TEST_F(MainWindowDisplayTest, ZoomOutSamplesEveryOtherPixelAndLeavesTheViewWhere
   NewPicture(10, 5);
   Horizontal().setValue(1);
   window->RunCommand(id::ZoomOut);
-  EXPECT_EQ(window->State().Zoom, 2);
-  EXPECT_EQ(window->State().ScrollX, 1);
+  EXPECT_EQ(window->State().View.Zoom, 2);
+  EXPECT_EQ(window->State().View.ScrollX, 1);
   EXPECT_EQ(Shown(0, 0), qRgb(2, 0, 7));
   EXPECT_EQ(Shown(1, 1), qRgb(4, 2, 7));
   EXPECT_EQ(Shown(4, 0), qRgb(0, 0, 7));  // display column 5 wraps round to picture column 0
@@ -106,14 +106,14 @@ TEST_F(MainWindowDisplayTest, NewPutsTheViewBackAtTheOrigin) {
   NewPicture(300, 300);
   Horizontal().setValue(120);
   NewPicture(200, 100);
-  EXPECT_EQ(window->State().ScrollX, 0);
+  EXPECT_EQ(window->State().View.ScrollX, 0);
   EXPECT_EQ(Horizontal().value(), 0);
   EXPECT_EQ(Horizontal().maximum(), 200);
   Horizontal().setValue(200);
   Vertical().setValue(100);
   NewPicture(50, 40);  // smaller than the offsets: the bars' clamp must not become the view
-  EXPECT_EQ(window->State().ScrollX, 0);
-  EXPECT_EQ(window->State().ScrollY, 0);
+  EXPECT_EQ(window->State().View.ScrollX, 0);
+  EXPECT_EQ(window->State().View.ScrollY, 0);
   EXPECT_EQ(Shown(0, 0), qRgb(0, 0, 7));
 }
 

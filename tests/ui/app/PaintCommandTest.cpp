@@ -3,9 +3,9 @@
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
 #include "paint/Generators.h"
-#include "ui/support/CommandFixture.h"
 #include "support/PictureProbe.h"
 #include "support/TestPictures.h"
+#include "ui/support/CommandFixture.h"
 
 namespace tessmark {
 namespace {
@@ -154,13 +154,13 @@ TEST_F(PaintCommandTest, UndoWithoutPictureDoesNothing) {
 
 TEST_F(PaintCommandTest, ZoomStepsStayWithinOneToSixteenAndRebuild) {
   for (int i = 0; i < 20; ++i) Run(id::ZoomOut);
-  EXPECT_EQ(state.Zoom, 16);
+  EXPECT_EQ(state.View.Zoom, 16);
   Run(id::ZoomIn);
-  EXPECT_EQ(state.Zoom, 15);
+  EXPECT_EQ(state.View.Zoom, 15);
   Run(id::ZoomPixel);
-  EXPECT_EQ(state.Zoom, 1);
+  EXPECT_EQ(state.View.Zoom, 1);
   Run(id::ZoomIn);
-  EXPECT_EQ(state.Zoom, 1);
+  EXPECT_EQ(state.View.Zoom, 1);
   EXPECT_EQ(view.Rebuilds, 23);
 }
 

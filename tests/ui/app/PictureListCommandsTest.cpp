@@ -4,9 +4,9 @@
 #include "app/CommandIds.h"
 #include "imageio/BmpFile.h"
 #include "picture/Canvas.h"
-#include "ui/support/CommandFixture.h"
 #include "support/PictureProbe.h"
 #include "support/TempFolder.h"
+#include "ui/support/CommandFixture.h"
 
 namespace tessmark {
 namespace {

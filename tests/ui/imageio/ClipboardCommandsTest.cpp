@@ -83,7 +83,7 @@ TEST_F(ClipboardCommands, ExportOffersABmpFileAndAnOrdinaryImage) {
 
 TEST_F(ClipboardCommands, ExportCopiesThePictureAsShownRoundedUpToFourColumns) {
   Use(PatternPicture(10, 10));
-  state.Zoom = 2;
+  state.View.Zoom = 2;
   Run(id::ExportClipboard);
   const QImage image = OfferedImage();
   ASSERT_EQ(image.size(), QSize(12, 10));
@@ -174,22 +174,22 @@ TEST_F(ClipboardCommands, ImportRefusesAnEightBitBitmapAndKeepsThePicture) {
   for (int y = 0; y < 4; ++y)
     for (int x = 0; x < 4; ++x) eightBit.Palette.push_back(PixelAt(grey, x, y));
   OfferDib(eightBit, grey);
-  state.Zoom = 3;
+  state.View.Zoom = 3;
   Run(id::ImportClipboard);
   ExpectMessages({MainMessage("The clipboard should be have format 24 or 32 bpp")});
   EXPECT_EQ(Current().Width, 6);
-  EXPECT_EQ(state.Zoom, 3);
+  EXPECT_EQ(state.View.Zoom, 3);
   EXPECT_EQ(view.Rebuilds, 1);
 }
 
 TEST_F(ClipboardCommands, ImportRefusesATooSmallPicture) {
   Use(PatternPicture(6, 6));
   OfferDib({}, PatternPicture(3, 9));
-  state.Zoom = 2;
+  state.View.Zoom = 2;
   Run(id::ImportClipboard);
   ExpectMessages({PictureTooSmallMessage()});
   EXPECT_EQ(Current().Width, 6);
-  EXPECT_EQ(state.Zoom, 2);
+  EXPECT_EQ(state.View.Zoom, 2);
 }
 
 TEST_F(ClipboardCommands, ABitmapOfNoWidthOrNoHeightFailsTheSizeCheck) {
@@ -208,13 +208,13 @@ TEST_F(ClipboardCommands, ABitmapOfNoWidthOrNoHeightFailsTheSizeCheck) {
 TEST_F(ClipboardCommands, PartImportChecksTheSizeOfThePartButResetsTheViewAnyway) {
   Use(PatternPicture(6, 6));
   OfferDib({}, PatternPicture(4, 4));
-  state.Zoom = 4;
-  state.ScrollX = 9;
+  state.View.Zoom = 4;
+  state.View.ScrollX = 9;
   Run(id::PartImport);
   ExpectMessages({PictureTooSmallMessage()});
   EXPECT_EQ(Current().Width, 6);
-  EXPECT_EQ(state.Zoom, 1);
-  EXPECT_EQ(state.ScrollX, 0);
+  EXPECT_EQ(state.View.Zoom, 1);
+  EXPECT_EQ(state.View.ScrollX, 0);
   EXPECT_EQ(view.Layouts, 1);
 }
 
@@ -230,13 +230,13 @@ TEST_F(ClipboardCommands, ImportsBeyondTheMemoryTheSystemCanGiveAreRefused) {
 
 TEST_F(ClipboardCommands, ImportShowsTheNewPictureAtZoomOneFromTheOrigin) {
   OfferDib({}, PatternPicture(9, 9));
-  state.Zoom = 5;
-  state.ScrollX = 30;
-  state.ScrollY = 12;
+  state.View.Zoom = 5;
+  state.View.ScrollX = 30;
+  state.View.ScrollY = 12;
   Run(id::ImportClipboard);
-  EXPECT_EQ(state.Zoom, 1);
-  EXPECT_EQ(state.ScrollX, 0);
-  EXPECT_EQ(state.ScrollY, 0);
+  EXPECT_EQ(state.View.Zoom, 1);
+  EXPECT_EQ(state.View.ScrollX, 0);
+  EXPECT_EQ(state.View.ScrollY, 0);
   EXPECT_EQ(desktop.Events, (std::vector<std::string>{"layout", "rebuild"}));
 }
 

@@ -31,13 +31,13 @@ struct PictureFileImport : test::CommandFixture {
   void Start() {
     MakePicture(300, 200);
     state.UndoPicture = test::WhitePicture(4, 4);
-    state.Zoom = 3;
-    state.ScrollX = state.ScrollY = 50;
+    state.View.Zoom = 3;
+    state.View.ScrollX = state.View.ScrollY = 50;
   }
   void ExpectUnchanged(const std::string& why) {
     EXPECT_EQ(state.CurrentPicture->Width, 300) << why;
     EXPECT_EQ(state.UndoPicture->Width, 4) << why;
-    EXPECT_EQ(state.Zoom, 3) << why;
+    EXPECT_EQ(state.View.Zoom, 3) << why;
     EXPECT_EQ(view.Rebuilds + view.Layouts, 0) << why;
   }
 };
@@ -47,8 +47,8 @@ TEST_F(PictureFileImport, TakesTheSnapshotSoAnnulerBringsTheOldPictureBackAndRes
   Open(Bmp("a.BMP", pattern));
   EXPECT_TRUE(test::SamePixels(*state.CurrentPicture, pattern));
   EXPECT_EQ(desktop.Events, (std::vector<std::string>{"open", "layout", "rebuild"}));
-  EXPECT_EQ(state.Zoom, 1);
-  EXPECT_EQ(state.ScrollX + state.ScrollY, 0);
+  EXPECT_EQ(state.View.Zoom, 1);
+  EXPECT_EQ(state.View.ScrollX + state.View.ScrollY, 0);
   Run(id::Undo);
   EXPECT_TRUE(test::SamePixels(*state.CurrentPicture, test::WhitePicture(300, 200)));
 

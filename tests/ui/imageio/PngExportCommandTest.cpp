@@ -39,7 +39,7 @@ struct PngExport : test::CommandFixture {
 TEST_F(PngExport, WritesThePictureItselfWhateverTheZoomAndAppendsPng) {
   state.CurrentPicture = test::PatternPicture(510, 7);
   for (const int zoom : {1, 3}) {
-    state.Zoom = zoom;
+    state.View.Zoom = zoom;
     ExportAs("tile" + std::to_string(zoom));
     EXPECT_TRUE(FileHolds("tile" + std::to_string(zoom) + ".png", *state.CurrentPicture)) << zoom;
   }

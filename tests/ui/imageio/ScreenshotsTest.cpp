@@ -12,11 +12,11 @@
 
 #include <cstdlib>
 
+#include "paint/Generators.h"
+#include "palette/ui/PaletteEditor.h"
+#include "palette/ui/PaletteGrid.h"
 #include "preview/ui/PreviewArea.h"
 #include "preview/ui/TilePreview.h"
-#include "paint/Generators.h"
-#include "palette/ui/PaletteGrid.h"
-#include "palette/ui/PaletteEditor.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+
+#include "picture/Canvas.h"
+#include "picture/RowWrites.h"
+#include "picture/RunPattern.h"
+
+namespace tessmark {
+
+// Writes horizontal runs of one shape onto the canvas, each exactly as that many WritePixel calls
+// would. Built once per shape, so a row costs only its wrap and its writes.
+class SpanPainter {
+ public:
+  SpanPainter(const Canvas& canvas, Color c)
+      : picture_(canvas.Target),
+        connectable_(canvas.Connectable),
+        firstRow_(std::clamp(canvas.FirstRow, 0, picture_.Height)),
+        endRow_(std::clamp(canvas.EndRow, firstRow_, picture_.Height)),
+        colour_(c),
+        run_(c, canvas.BlendWeight) {}
+
+  // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
+  // blends those pixels again.
+  void Paint(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
+  // Calls paintRow(y) for y = yFrom ... yTo - 1 (without wrap-around only for the rows on the
+  // picture); paintRow paints the row's runs through Paint. x ... x + length - 1 bound the runs.
+  //
+  // Runs are written straight away, the memory system asked beforehand for the start of each
+  // row several rows ahead: shapes land anywhere on a picture too large for the caches, and
+  // blending must read every pixel before it writes it.
+  //
+  // A shape whose writes far exceed the picture instead has them counted, one picture row at a
+  // time: the shape rows landing on it are taken until every pixel has had all the writes that can
+  // still change it, and the counts are then applied at once. Which rows are painted and how often
+  // each pixel is written is the same either way, so the picture is too.
+  template <class PaintRow>
+  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) {
+    if (!connectable_) {  // rows off the picture would write nothing
+      yFrom = std::max<std::int64_t>(yFrom, firstRow_);
+      yTo = std::min<std::int64_t>(yTo, endRow_);
+    }
+    if (yFrom >= yTo) return;
+    if (CountsWrites(yTo - yFrom, length)) {
+      CountRows([&](std::int32_t row, RowWrites& writes) {
+        for (std::int64_t y = FirstRowOnto(row, yFrom); y < yTo && !writes.Settled(); y += picture_.Height) paintRow(y);
+      });
+    } else if (!connectable_) {
+      PaintRowsOnPicture(yFrom, yTo, x, length, paintRow);
+    } else {
+      // Only the shape rows that wrap onto the band: one stretch of them per lap of the picture.
+      for (std::int64_t lap = yFrom - WrapCoordinate64(yFrom, picture_.Height); lap < yTo; lap += picture_.Height) {
+        PaintRowsOnPicture(std::max(yFrom, lap + firstRow_), std::min(yTo, lap + endRow_), x, length, paintRow);
+      }
+    }
+  }
+
+  // The same run x ... x + length - 1 on every row yFrom ... yTo - 1: when counted, each picture
+  // row takes it once for as many shape rows as land there.
+  void PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length);
+
+ private:
+  // The rows yFrom ... yTo - 1, written straight away.
+  template <class PaintRow>
+  void PaintRowsOnPicture(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow& paintRow) {
+    constexpr std::int64_t RowsAhead = 6;
+    for (std::int64_t y = yFrom; y < yTo && y < yFrom + RowsAhead; ++y) Prefetch(x, y, length);
+    for (std::int64_t y = yFrom; y < yTo; ++y) {
+      if (y + RowsAhead < yTo) Prefetch(x, y + RowsAhead, length);
+      paintRow(y);
+    }
+  }
+
+  // Whether the shape's writes are worth counting rather than making one by one.
+  bool CountsWrites(std::int64_t rows, std::int64_t length) const;
+
+  // Calls countRow(row, writes) for every picture row, then lays what it counted onto the row.
+  template <class CountRow> void CountRows(CountRow&& countRow) {
+    const RepeatedBlend blend(colour_, run_.Weight());
+    RowWrites writes(picture_.Width, blend.Settled());
+    counts_ = &writes;
+    for (std::int32_t row = firstRow_; row < endRow_; ++row) {
+      countRow(row, writes);
+      writes.ApplyTo(picture_.Row(row), blend);
+    }
+    counts_ = nullptr;
+  }
+
+  // The first shape row from yFrom on that wraps onto picture row `row`.
+  std::int64_t FirstRowOnto(std::int32_t row, std::int64_t yFrom) const {
+    return yFrom + WrapCoordinate64(row - yFrom, picture_.Height);
+  }
+
+  // Only the start of the run: further along a row the hardware's own prefetching takes over.
+  void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
+
+  Picture& picture_;
+  bool connectable_;
+  std::int32_t firstRow_, endRow_;  // the band of picture rows written
+  Color colour_;
+  RunPattern run_;
+  RowWrites* counts_ = nullptr;  // where runs go while a shape is counted
+};
+
+// One run painted as SpanPainter does; for a single run of a shape.
+void WriteSpan(const Canvas& canvas, std::int64_t x, std::int64_t y, std::int64_t length, Color c);
+
+}  // namespace tessmark
