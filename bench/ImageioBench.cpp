@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "imageio/JpegExport.h"
+#include "imageio/PictureWrite.h"
 #include "view/DisplayBitmap.h"
 
 namespace tessmark {
@@ -64,10 +64,11 @@ BENCHMARK(DisplayBitmapFresh)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond);
 
 void JpegExport(benchmark::State& state) {
   const Picture picture = BenchPicture(2048);
+  const PictureFormat& jpeg = FindPictureFormat(PictureFormatId::Jpeg);
   const std::string path =
       (std::filesystem::temp_directory_path() / ("tessmark-bench-" + std::to_string(::getpid()) + ".jpg")).string();
   for (auto _ : state)
-    if (!WriteJpegFile(path, picture)) state.SkipWithError("the export failed");
+    if (WritePictureFile(path, picture, jpeg) != 0) state.SkipWithError("the export failed");
   std::filesystem::remove(path);
 }
 BENCHMARK(JpegExport)->Unit(benchmark::kMillisecond);

@@ -1,21 +1,11 @@
 #include "cli/CommandLine.h"
 
-#include <cctype>
-
+#include "imageio/PictureFormatWords.h"
 #include "recipe/Quoting.h"
 #include "recipe/ResponseFile.h"
 
 namespace tessmark::cli {
 namespace {
-
-bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-  if (text.size() < suffix.size()) return false;
-  const std::string_view tail = text.substr(text.size() - suffix.size());
-  for (std::size_t i = 0; i < suffix.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(tail[i])) != suffix[i]) return false;
-  }
-  return true;
-}
 
 // The options that take a value; each stores it into the command line or says why it cannot.
 using ValueOption = std::string (*)(std::string_view value, CommandLine& line);
@@ -47,7 +37,7 @@ std::string BlendColorOption(std::string_view v, CommandLine& line) {
 
 std::string OutputOption(std::string_view v, CommandLine& line) {
   const auto format = FormatOfFile(v);
-  if (!format) return Quoted(v) + " does not end in .jpg, .png or .bmp";
+  if (!format) return Quoted(v) + " does not end in " + WrittenExtensions();
   line.OutputFile = v;
   line.Format = *format;
   return {};
@@ -106,17 +96,16 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
 
 std::string CheckComplete(const CommandLine& line) {
   if (line.Size && !line.InputFile.empty()) return "--size and --input cannot be used together";
-  if (line.OutputFile.empty()) return "no output file: give -o OUT.jpg, OUT.png or OUT.bmp";
+  if (line.OutputFile.empty()) return "no output file: give -o " + WrittenExtensions({.Prefix = "OUT"});
   return {};
 }
 
 }  // namespace
 
 std::optional<OutputFormat> FormatOfFile(std::string_view path) {
-  if (EndsWithNoCase(path, ".jpg") || EndsWithNoCase(path, ".jpeg")) return OutputFormat::Jpeg;
-  if (EndsWithNoCase(path, ".png")) return OutputFormat::Png;
-  if (EndsWithNoCase(path, ".bmp")) return OutputFormat::Bmp;
-  return std::nullopt;
+  const PictureFormat* format = PictureFormatOfName(path);
+  if (format == nullptr || format->Write == nullptr) return std::nullopt;
+  return format->Id;
 }
 
 Parsed<CommandLine> ParseCommandLine(std::span<const std::string> words) {

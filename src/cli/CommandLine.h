@@ -7,13 +7,15 @@
 #include <string_view>
 #include <vector>
 
+#include "imageio/PictureFormats.h"
 #include "picture/Color.h"
 #include "recipe/Operation.h"
 #include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
 
-enum class OutputFormat { Jpeg, Png, Bmp };
+// A format of the picture-format table that has a writer.
+using OutputFormat = PictureFormatId;
 
 // Everything the command line asks for, checked; what it leaves out comes from the configuration
 // file or the record defaults when the run starts.
@@ -33,7 +35,7 @@ struct CommandLine {
   std::vector<Operation> Operations;
 };
 
-// The format named by the file's extension (.jpg/.jpeg, .png, .bmp, any case).
+// The written format the file's extension names, in any letter case.
 std::optional<OutputFormat> FormatOfFile(std::string_view path);
 
 // args are the words after the program name; @FILE stands for the words of a response file, and

@@ -1,5 +1,8 @@
 #include "cli/Help.h"
 
+#include <algorithm>
+
+#include "imageio/PictureFormatWords.h"
 #include "recipe/Operation.h"
 #include "recipe/RecipeValues.h"
 
@@ -8,7 +11,7 @@ namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
-                [--blend-color RRGGBB|none] -o OUT.jpg|OUT.png|OUT.bmp OPERATION... [@FILE...]
+                [--blend-color RRGGBB|none] -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -16,7 +19,7 @@ OUT. With the same seed the picture is the same, pixel for pixel, on every run a
 Options:
   --size WxH            start from a white picture of W x H pixels (at least 4 x 4; default 512x512,
                         or the new-picture size of --config)
-  --input FILE          start from a picture file (.bmp, .png, .jpg) instead
+  --input FILE          start from a picture file ({READ}) instead
   --seed N              seed operation k (k = 1, 2, ...) with N + k - 1 (N from 0 to 4294967295,
                         modulo 2^32) unless it names its own seed=S; without --seed, N is drawn from
                         the system's random source and printed as "tessmark: seed N" on stderr, so
@@ -32,8 +35,7 @@ Options:
   --mix FROM-TO         blend every shape with a weight drawn from FROM ... TO percent (default 100-100)
   --blend-color RRGGBB  key colour of the tag operation: stamp pixels of this colour are left out
                         (default FFFFFF); "none" lays every pixel
-  -o, --output OUT      the picture file to write; its extension chooses the format: .jpg (quality
-                        99), .png (lossless) or .bmp (24-bit). It is written whole or not at all.
+  -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
   -h, --help            show this text
   --version             show the program's name and version
   @FILE                 read more arguments from FILE (a response file, such as a recipe written by
@@ -98,10 +100,55 @@ constexpr OperationLine Lines[] = {
     {OperationKind::Noise, "noise", "random offsets on every channel (germe: seed, 0 for the operation's)"},
 };
 
+// The lists the picture-format table gives the text.
+struct FormatList {
+  std::string_view Token;
+  std::string (*Text)();
+};
+
+constexpr FormatList FormatLists[] = {
+    {"{OUT}", [] { return WrittenExtensions({.Prefix = "OUT", .Separator = "|", .Last = "|"}); }},
+    {"{READ}", [] { return ReadExtensions({.Last = ", "}); }},
+    {"{WRITTEN}", [] { return WrittenExtensions({.Notes = true}); }},
+};
+
+constexpr std::size_t Width = 100;
+constexpr std::size_t DescriptionColumn = 24;
+
+// A line longer than Width breaks at its last blank that fits, going on under the descriptions.
+std::string Wrapped(std::string line) {
+  std::string text;
+  while (line.size() > Width) {
+    const std::size_t blank = line.rfind(' ', Width);
+    if (blank == std::string::npos || blank <= DescriptionColumn) break;
+    text += line.substr(0, blank) + "\n";
+    line = std::string(DescriptionColumn, ' ') + line.substr(blank + 1);
+  }
+  return text + line;
+}
+
+// The text with the lists filled in; only a line that gained a list is wrapped again.
+std::string WithFormatLists(std::string_view text) {
+  std::string result;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string line(text.substr(0, end));
+    bool filled = false;
+    for (const FormatList& list : FormatLists)
+      if (const std::size_t at = line.find(list.Token); at != std::string::npos) {
+        line.replace(at, list.Token.size(), list.Text());
+        filled = true;
+      }
+    result += (filled ? Wrapped(std::move(line)) : line) + (end < text.size() ? "\n" : "");
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return result;
+}
+
 }  // namespace
 
 std::string HelpText() {
-  std::string text = Usage;
+  std::string text = WithFormatLists(Usage);
   text += "\nOperations and their keys:\n";
   for (const OperationLine& line : Lines) {
     text += Concat("  ", line.Name, ": ", OperationKeys(line.Kind), "\n      ", line.Summary, "\n");

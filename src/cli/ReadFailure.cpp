@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "imageio/PictureFormatWords.h"
 #include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
@@ -20,7 +21,7 @@ std::string PictureReason(PictureFault fault, int error) {
     case PictureFault::Unreadable:
       return FileErrorReason(error);
     case PictureFault::UnknownExtension:
-      return "not a .bmp, .png or .jpg file name";
+      return "not a " + ReadExtensions() + " file name";
     case PictureFault::Damaged:
       return "damaged, or a kind of picture this program does not read";
     case PictureFault::NoPlugin:

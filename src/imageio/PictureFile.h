@@ -6,20 +6,11 @@
 #include <string>
 
 #include "base/UserMessage.h"
+#include "imageio/PictureFailure.h"
 #include "imageio/PictureRows.h"
 #include "picture/LoadedPicture.h"
 
 namespace tessmark {
-
-// Where a read failed, for callers that tell it in their own words.
-enum class PictureFault { None, Unreadable, UnknownExtension, Damaged, NoPlugin, NoMemory };
-
-// Why a picture file gave no picture; the message, when there is one, is for the user.
-struct PictureFailure {
-  std::optional<UserMessage> Message;
-  PictureFault Fault = PictureFault::None;
-  int Error = 0;  // the errno of an Unreadable file
-};
 
 // A result without a picture is a failure, told by the other fields.
 template <class T> struct PictureRead {
@@ -29,25 +20,19 @@ template <class T> struct PictureRead {
   int Error = 0;
 };
 
-// The names a JPEG file may have: tag and circle-mix files only ".JPG"; a file opened as the
-// working picture also ".JPEG".
-enum class JpegNames { Jpg, JpgOrJpeg };
+// Whether the file's extension names a format DecodePictureFile decodes.
+bool IsPictureFileName(const std::string& path);
 
-// Whether the file's extension names a kind DecodePictureFile decodes.
-bool IsPictureFileName(const std::string& path, JpegNames jpegNames = JpegNames::Jpg);
-
-// Decodes a ".BMP", ".PNG" or ".JPG" file held in memory into rows (the extension of path decides,
-// in any letter case). BMP pixels that are pure white are the transparent background, all others
-// opaque; PNG files are decoded by the plug-in in programDirectory. Messages: a missing plug-in, a
-// PNG the plug-in refuses ("readingfile"); other failures have none.
+// Decodes a picture file held in memory into rows, by the reader of the format the extension of
+// path names (in any letter case). BMP pixels that are pure white are the transparent background,
+// all others opaque; PNG files are decoded by the plug-in in programDirectory. Messages: a missing
+// plug-in, a PNG the plug-in refuses ("readingfile"); other failures have none.
 PictureFailure DecodePictureFile(std::span<const std::uint8_t> file, const std::string& path,
-                                 const std::string& programDirectory, PictureRows& rows,
-                                 JpegNames jpegNames = JpegNames::Jpg);
+                                 const std::string& programDirectory, PictureRows& rows);
 
 // Reads the file and decodes it the same way; a file that cannot be read has the message
 // "accessfile". The file's bytes are let go before this returns.
-PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows,
-                               JpegNames jpegNames = JpegNames::Jpg);
+PictureFailure ReadPictureFile(const std::string& path, const std::string& programDirectory, PictureRows& rows);
 
 // The picture of a file as 4-byte pixels, rows from the top, alpha 255 where the file has none.
 PictureRead<LoadedPicture> LoadPictureRgba(const std::string& path, const std::string& programDirectory);

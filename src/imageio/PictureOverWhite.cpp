@@ -28,7 +28,7 @@ class OverWhiteRows final : public PictureRows {
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory) {
   std::optional<Picture> picture;
   OverWhiteRows rows(picture);
-  PictureFailure failure = ReadPictureFile(path, programDirectory, rows, JpegNames::JpgOrJpeg);
+  PictureFailure failure = ReadPictureFile(path, programDirectory, rows);
   if (failure.Fault == PictureFault::None) return {std::move(picture), std::nullopt};
   return {std::nullopt, std::move(failure.Message), failure.Fault == PictureFault::NoMemory, failure.Fault,
           failure.Error};

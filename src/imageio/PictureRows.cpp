@@ -131,4 +131,11 @@ void RowOverWhite(const std::uint8_t* in, RowLayout layout, std::int32_t width, 
   }
 }
 
+bool PutRows(std::int32_t width, std::int32_t height, const std::uint8_t* first, std::ptrdiff_t step,
+             RowLayout layout, PictureRows& rows) {
+  if (!rows.Start(width, height)) return false;
+  for (std::int32_t y = 0; y < height; ++y) rows.Put(y, first + step * y, layout);
+  return true;
+}
+
 }  // namespace tessmark

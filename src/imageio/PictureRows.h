@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace tessmark {
@@ -26,6 +27,11 @@ class PictureRows {
   // Converts the next row, unless the decoder wrote it through Direct.
   virtual void Put(std::int32_t y, const std::uint8_t* pixels, RowLayout layout) = 0;
 };
+
+// Hands over a whole decoded block, its first row at first and each next step bytes on; false when
+// the destination has no room for it.
+bool PutRows(std::int32_t width, std::int32_t height, const std::uint8_t* first, std::ptrdiff_t step,
+             RowLayout layout, PictureRows& rows);
 
 // Converts a row of width pixels into red, green, blue, alpha.
 void RowToRgba(const std::uint8_t* in, RowLayout layout, std::int32_t width, std::uint8_t* rgba);

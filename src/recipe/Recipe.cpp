@@ -5,12 +5,15 @@
 #include <limits>
 
 #include "files/AtomicFile.h"
-#include "imageio/PngFile.h"
+#include "imageio/PictureWrite.h"
 #include "paint/Noise.h"
 #include "recipe/Quoting.h"
 
 namespace tessmark {
 namespace {
+
+// Start pictures are kept lossless, and a recipe's pictures are suggested in the same format.
+const PictureFormat& StartFormat() { return FindPictureFormat(PictureFormatId::Png); }
 
 std::int32_t* CountOf(Settings& settings, OperationKind kind) {
   switch (kind) {
@@ -81,7 +84,8 @@ std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const s
   const std::string size = Concat(std::to_string(start.Width), "x", std::to_string(start.Height));
   std::string text = Concat("# Recipe of a picture, written by ", header.Program, " on ", header.Written, "\n",
                             "# Picture: ", size, "\n",
-                            "# Run it with: tessmark -o picture.png @", QuoteWhereNeeded(header.FileName), "\n");
+                            "# Run it with: tessmark -o picture.", StartFormat().Extensions.front(), " @",
+                            QuoteWhereNeeded(header.FileName), "\n");
   text += start.StartPicture ? Concat("--input ", QuoteWhereNeeded(AbsolutePath(startPath)), "\n")
                              : Concat("--size ", size, "\n");
   for (const OperationStep& step : recipe.Steps) text += WriteOperation(step) + "\n";
@@ -91,7 +95,7 @@ std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const s
 std::string StartPicturePath(const std::string& recipePath) {
   std::filesystem::path path(recipePath);
   const std::string stem = path.stem().string();
-  return path.replace_filename(stem + "-start.png").string();
+  return path.replace_filename(Concat(stem, "-start.", StartFormat().Extensions.front())).string();
 }
 
 int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader& header, std::string& failedPath) {
@@ -99,9 +103,8 @@ int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader
   const std::string startPath = StartPicturePath(path);
   if (recipe.Start.StartPicture) {
     failedPath = startPath;
-    const auto png = EncodePngFile(*recipe.Start.StartPicture);
-    if (!png) return ENOMEM;
-    if (const int error = WriteFileAtomically(startPath, *png); error != 0) return error;
+    if (const int error = WritePictureFile(startPath, *recipe.Start.StartPicture, StartFormat()); error != 0)
+      return error == ECANCELED ? ENOMEM : error;
   }
   const std::string text = RecipeText(recipe, header, startPath);
   const int error = WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));

@@ -54,7 +54,7 @@ struct RecipeHeader {
 // (absolute, quoted where needed), then one operation a line with all its keys.
 std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath);
 
-// Where the start picture of a recipe file goes: NAME-start.png beside NAME.txt.
+// Where the start picture of a recipe file goes: NAME-start, a lossless picture file, beside NAME.txt.
 std::string StartPicturePath(const std::string& recipePath);
 
 // Writes the start picture when there is one (lossless) and the recipe file, each whole. Returns 0

@@ -220,7 +220,7 @@ TEST_F(Tessmark, RefusesBadInputWithOneLineAndWritesNothing) {
             "tessmark: a 2000000000x2000000000 picture is too large: at most 4 GiB of pixels\n");
   EXPECT_EQ(Failure({"-o", folder.File("missing/x.png"), "circle:count=1"}),
             "tessmark: cannot write " + folder.File("missing/x.png") + ": No such file or directory\n");
-  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + ": not a .bmp, .png or .jpg file name\n");
+  EXPECT_EQ(Failure({"-o", out, "--input", bad}), "tessmark: cannot read " + bad + ": not a .bmp, .png, .jpg or .jpeg file name\n");
   EXPECT_EQ(FilesInFolder(), 1u);  // only bad.gccfg
 }
 

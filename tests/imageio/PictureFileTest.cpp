@@ -63,7 +63,7 @@ TEST_F(PictureFileTest, TheExtensionChoosesTheDecoderInAnyLetterCase) {
   EXPECT_TRUE(LoadPictureRgba(WriteBmp("stamp.bmp", picture), PluginDir).Picture);
   EXPECT_TRUE(LoadPictureRgba(WriteBmp("STAMP.BMP", picture), PluginDir).Picture);
   EXPECT_TRUE(LoadPictureRgba(Write("a.Jpg", Jpeg(picture)), PluginDir).Picture);
-  for (const std::string name : {"stamp.jpeg", "stamp.tif", "stamp", "bmp", "dot.bmp.d/stamp"}) {
+  for (const std::string name : {"stamp.tif", "stamp", "bmp", "dot.bmp.d/stamp"}) {
     std::filesystem::create_directories(std::filesystem::path(folder.File(name)).parent_path());
     const PictureRead<LoadedPicture> read = LoadPictureRgba(Write(name, Jpeg(picture)), PluginDir);
     EXPECT_FALSE(read.Picture) << name;

@@ -32,15 +32,19 @@ TEST(PictureOverWhite, TransparentPartsShowWhiteAndFailuresKeepTheLoadersMessage
   EXPECT_EQ(missing.Message->Caption, "accessfile");
 }
 
-TEST(PictureOverWhite, AWorkingPictureMayBeNamedJpegWhereAStampMayNot) {
+// Working pictures (import, drop, --input), stamps (tag, circle mix) and copied files alike.
+TEST(PictureOverWhite, AJpegNamedJpegInAnyCaseLoadsWhereverAJpgDoes) {
   test::TempFolder folder;
   const Picture picture = test::PatternPicture(6, 4);
   std::vector<std::uint8_t> jpeg;
   ASSERT_TRUE(EncodeJpegMemory(jpeg, picture.Pixels(), picture.Width, picture.Height));
-  const std::string path = folder.File("a.JPEG");
-  ASSERT_EQ(WriteFileAtomically(path, jpeg), 0);
-  EXPECT_TRUE(ReadPictureOverWhite(path, TESSMARK_PLUGIN_DIR).Picture);
-  EXPECT_EQ(LoadPictureRgba(path, TESSMARK_PLUGIN_DIR).Fault, PictureFault::UnknownExtension);
+  for (const std::string name : {"a.jpeg", "b.JPEG", "c.JpEg"}) {
+    const std::string path = folder.File(name);
+    ASSERT_EQ(WriteFileAtomically(path, jpeg), 0);
+    EXPECT_TRUE(IsPictureFileName(path)) << name;
+    EXPECT_TRUE(ReadPictureOverWhite(path, TESSMARK_PLUGIN_DIR).Picture) << name;
+    EXPECT_TRUE(LoadPictureRgba(path, TESSMARK_PLUGIN_DIR).Picture) << name;
+  }
 }
 
 // The one-pass paths (24-bit BMP rows straight from the file, JPEG rows in the destination's

@@ -6,9 +6,8 @@
 #include "app/ui/PaintCommands.h"
 #include "app/ui/PaintingSettingsCommands.h"
 #include "imageio/ui/ClipboardCommands.h"
-#include "imageio/ui/JpegExportCommand.h"
+#include "imageio/ui/PictureExportCommand.h"
 #include "imageio/ui/PictureFileImport.h"
-#include "imageio/ui/PngExportCommand.h"
 #include "palette/ui/PaletteCommand.h"
 #include "preview/ui/PreviewCommand.h"
 #include "recipe/ui/RecipeExportCommand.h"
@@ -23,8 +22,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterPaintingSettingsCommands(table);
   RegisterPaletteCommand(table);
   RegisterClipboardCommands(table);
-  RegisterJpegExportCommand(table);
-  RegisterPngExportCommand(table);
+  RegisterPictureExportCommands(table);
   RegisterRecipeExportCommand(table);
   RegisterPictureFileImportCommand(table);
   RegisterPreviewCommand(table);

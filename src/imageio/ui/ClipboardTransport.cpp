@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QUrl>
@@ -62,19 +61,14 @@ std::vector<std::uint8_t> DibOfBmpFile(const QByteArray& offered) {
   return {bytes + (fileHeader ? BmpFileHeaderSize : 0), bytes + size};
 }
 
-bool IsPictureFileName(const QString& path) {
-  const QString suffix = QFileInfo(path).suffix().toLower();
-  return suffix == "bmp" || suffix == "png" || suffix == "jpg";
-}
-
 // A file copied in a file manager: exactly one local picture file.
 std::optional<std::string> CopiedPictureFile(const QMimeData& offer) {
   if (!offer.hasUrls()) return std::nullopt;
   const QList<QUrl> urls = offer.urls();
   if (urls.size() != 1 || !urls[0].isLocalFile()) return std::nullopt;
-  const QString path = urls[0].toLocalFile();
+  std::string path = QFile::encodeName(urls[0].toLocalFile()).toStdString();
   if (!IsPictureFileName(path)) return std::nullopt;
-  return QFile::encodeName(path).toStdString();
+  return path;
 }
 
 ClipboardDibRead DibOfPictureFile(const std::string& path, const std::string& programDirectory) {

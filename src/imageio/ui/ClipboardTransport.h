@@ -17,7 +17,7 @@ bool PutClipboardBitmap(const Bitmap32& bitmap);
 
 // The clipboard's picture as a device-independent bitmap for the clipboard parser, or neither
 // bitmap nor message when it holds no picture. Offers are taken in this order: "image/bmp"; any
-// other image, as 32-bit rows; one copied BMP, PNG or JPG file, read by the picture loader (which
+// other image, as 32-bit rows; one copied picture file, read by the picture loader (which
 // finds the PNG plug-in in programDirectory and says why a file cannot be read).
 struct ClipboardDibRead {
   std::optional<std::vector<std::uint8_t>> Dib;

@@ -4,16 +4,17 @@
 #include "app/CommandMessages.h"
 #include "imageio/PictureFile.h"
 #include "imageio/PictureOverWhite.h"
+#include "imageio/ui/PictureFileFilters.h"
 
 namespace tessmark {
 namespace {
 
-constexpr const char* Accepted = "a .bmp, .png, .jpg or .jpeg picture file";
+std::string Accepted() { return "a " + ReadExtensions() + " picture file"; }
 
 // The file's picture, or nothing after telling the user why not.
 std::optional<Picture> ReadPicture(CommandContext& c, const std::string& path) {
-  if (!IsPictureFileName(path, JpegNames::JpgOrJpeg)) {
-    c.Desktop.ShowMessage(MainMessage(path + " cannot be opened: choose " + Accepted + "."), MessageButtons::Ok);
+  if (!IsPictureFileName(path)) {
+    c.Desktop.ShowMessage(MainMessage(path + " cannot be opened: choose " + Accepted() + "."), MessageButtons::Ok);
     return std::nullopt;
   }
   PictureOverWhiteRead read = ReadPictureOverWhite(path, c.State.ProgramDirectory);
@@ -30,8 +31,7 @@ std::optional<Picture> ReadPicture(CommandContext& c, const std::string& path) {
 }
 
 void ChoosePictureFile(CommandContext& c) {
-  const std::optional<std::string> path =
-      c.Desktop.OpenFileName({"Pictures|*.bmp *.png *.jpg *.jpeg *.BMP *.PNG *.JPG *.JPEG|", false});
+  const std::optional<std::string> path = c.Desktop.OpenFileName({PictureFilesFilter(), false});
   if (path) ImportPictureFile(c, *path);
 }
 
@@ -47,7 +47,7 @@ void ImportPictureFile(CommandContext& c, const std::string& path) {
 
 void ImportDroppedFiles(CommandContext& c, const std::vector<std::string>& paths) {
   if (paths.size() == 1) return ImportPictureFile(c, paths.front());
-  c.Desktop.ShowMessage(MainMessage(std::string("Drop one file at a time: ") + Accepted + "."), MessageButtons::Ok);
+  c.Desktop.ShowMessage(MainMessage("Drop one file at a time: " + Accepted() + "."), MessageButtons::Ok);
 }
 
 void RegisterPictureFileImportCommand(CommandTable& table) {

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/ui/QtPlatform.h"
+#include "imageio/ui/PictureFileFilters.h"
 #include "settings/PictureListRules.h"
 
 namespace tessmark {
@@ -108,7 +110,7 @@ void PictureListDialog::ShowList() {
 }
 
 void PictureListDialog::AddFromFileDialog() {
-  AddPaths(QFileDialog::getOpenFileNames(this, "Add pictures", QString(), "Pictures (*.bmp *.png *.jpg *.jpeg *.BMP *.PNG *.JPG);;All files (*)"));
+  AddPaths(QFileDialog::getOpenFileNames(this, "Add pictures", QString(), QtFileFilter(PictureFilesFilter() + "All files|*|")));
 }
 
 std::unique_ptr<RecordDialog> TagDialog(QWidget* parent, TagParams& record) {

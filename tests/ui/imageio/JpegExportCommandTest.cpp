@@ -1,4 +1,4 @@
-#include "imageio/ui/JpegExportCommand.h"
+#include "imageio/ui/PictureExportCommand.h"
 
 #include <gtest/gtest.h>
 

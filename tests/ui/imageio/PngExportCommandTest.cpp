@@ -1,4 +1,4 @@
-#include "imageio/ui/PngExportCommand.h"
+#include "imageio/ui/PictureExportCommand.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
-#include "imageio/JpegExport.h"
+#include "imageio/PictureWrite.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "files/FileBytes.h"
@@ -12,23 +13,25 @@
 namespace tessmark {
 namespace {
 
-TEST(WriteJpegFile, WritesADecodableFileOfThePictureSize) {
+const PictureFormat& Jpeg = FindPictureFormat(PictureFormatId::Jpeg);
+
+TEST(WritePictureFile, WritesTheFormatGivenWhateverTheName) {
   test::TempFolder folder;
   const std::string path = folder.File("sunset.png");
-  ASSERT_TRUE(WriteJpegFile(path, test::PatternPicture(21, 11)));
+  ASSERT_EQ(WritePictureFile(path, test::PatternPicture(21, 11), Jpeg), 0);
   const RgbImage decoded = DecodeJpegMemory(ReadWholeFile(path, 1 << 20).Bytes);
   EXPECT_EQ(decoded.Width, 21);
   EXPECT_EQ(decoded.Height, 11);
 }
 
-TEST(WriteJpegFile, ReplacesAnExistingFileAndFailsWithoutLeavingAnything) {
+TEST(WritePictureFile, ReplacesAnExistingFileAndFailsWithoutLeavingAnything) {
   test::TempFolder folder;
   const std::string path = folder.File("a.jpg");
   ASSERT_EQ(WriteFileAtomically(path, std::vector<std::uint8_t>{1, 2, 3}), 0);
-  ASSERT_TRUE(WriteJpegFile(path, test::PatternPicture(8, 8)));
+  ASSERT_EQ(WritePictureFile(path, test::PatternPicture(8, 8), Jpeg), 0);
   EXPECT_GT(std::filesystem::file_size(path), 3u);
 
-  EXPECT_FALSE(WriteJpegFile(folder.File("missing/b.jpg"), test::PatternPicture(8, 8)));
+  EXPECT_EQ(WritePictureFile(folder.File("missing/b.jpg"), test::PatternPicture(8, 8), Jpeg), ENOENT);
   EXPECT_FALSE(std::filesystem::exists(folder.File("missing")));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), std::filesystem::directory_iterator()), 1);
 }

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "imageio/PictureFormats.h"
+#include "picture/Picture.h"
+
+namespace tessmark {
+
+// Writes the whole picture, its own width and height, in the format, streamed into the file as the
+// encoder makes it and all or nothing. 0, or the errno of the failure: ECANCELED when the encoder
+// failed; on failure the target is as it was before and nothing else is left behind.
+int WritePictureFile(const std::string& path, const Picture& picture, const PictureFormat& format);
+
+}  // namespace tessmark

@@ -1,0 +1,38 @@
+#include "imageio/ui/PictureExportCommand.h"
+
+#include <cerrno>
+#include <system_error>
+
+#include "app/CommandIds.h"
+#include "app/CommandMessages.h"
+#include "app/ui/SaveDialog.h"
+#include "imageio/PictureWrite.h"
+#include "imageio/ui/ExportChecks.h"
+#include "imageio/ui/PictureFileFilters.h"
+
+namespace tessmark {
+namespace {
+
+UserMessage ExportFailure(const PictureFormat& format, const std::string& path, int error) {
+  if (!format.ExportFailure.empty()) return MainMessage(std::string(format.ExportFailure));
+  if (error == ECANCELED) error = ENOMEM;  // the encoder fails only for want of memory
+  return MainMessage("Cannot write " + path + ": " + std::generic_category().message(error));
+}
+
+void ExportPicture(CommandContext& c, PictureFormatId id) {
+  if (!CheckPictureToExport(c)) return;
+  const PictureFormat& format = FindPictureFormat(id);
+  const std::optional<std::string> path = AskSavePath(c.Desktop, {ExportFilter(format), true}, MainCaption);
+  if (!path) return;
+  if (const int error = WritePictureFile(*path, *c.State.CurrentPicture, format); error != 0)
+    c.Desktop.ShowMessage(ExportFailure(format, *path, error), MessageButtons::Ok);
+}
+
+}  // namespace
+
+void RegisterPictureExportCommands(CommandTable& table) {
+  table.Add(command_id::ExportJpeg, [](CommandContext& c) { ExportPicture(c, PictureFormatId::Jpeg); });
+  table.Add(command_id::ExportPng, [](CommandContext& c) { ExportPicture(c, PictureFormatId::Png); });
+}
+
+}  // namespace tessmark
