@@ -6,6 +6,9 @@
                                                   of --help are the page's
   manual_pages.py vornade PROGRAM PAGE VERSION    --version, --help and a refused option without a
                                                   display; the options of --help are the page's
+  manual_pages.py formats PROGRAM COMPLETION PAGE...
+                                                  the picture files the pages and the completion
+                                                  list are those tessmark --help lists
 """
 import os
 import re
@@ -153,6 +156,33 @@ def check_vornade(program, page, expected):
     compare_options("vornade", page, bare(options_in(done.stdout)), bare(options_in("\n".join(option_tags))))
 
 
+def extensions(text):
+    return re.findall(r'\.([a-z]+)\b', text)
+
+
+def check_formats(program, completion, pages):
+    help_text = run([program, "--help"]).stdout
+    read = re.search(r'--input FILE +start from a picture file \(([^)]*)\)', help_text)
+    written = re.search(r' -o (\S+) OPERATION', help_text)
+    if not read or not written:
+        fail(f"{program} --help names no picture files read (--input) or written (-o)")
+        return
+    read, written = extensions(read.group(1)), extensions(written.group(1))
+    for page in pages:
+        text = " ".join(line for _, lines in sections(page).values() for line in lines)
+        for listed in re.findall(r'\((\.[a-z]+(?:(?:, | or )\.[a-z]+)+)\)', text):
+            if extensions(listed) != read:
+                fail(f"{page} lists the picture files ({listed}); tessmark --help reads {read}")
+        for found in (re.findall(r'OUT\.([a-z]+)', text), extensions(" ".join(re.findall(r'chooses the format:(.*?\))\.', text)))):
+            if found and found != written:
+                fail(f"{page} writes the picture files {found}; tessmark --help writes {written}")
+    script = open(completion, encoding="utf-8").read()
+    for option, expected in (("--output", written), ("--input", read)):
+        offered = re.search(option + r"\)\s*_filedir '@\(([a-z|]+)\)'", script)
+        if not offered or set(offered.group(1).split("|")) != set(expected):
+            fail(f"{completion} completes {option} with {offered and offered.group(1)}, not {'|'.join(expected)}")
+
+
 def main():
     mode, arguments = sys.argv[1], sys.argv[2:]
     if mode == "render":
@@ -161,6 +191,8 @@ def main():
         check_tessmark(*arguments)
     elif mode == "vornade":
         check_vornade(*arguments)
+    elif mode == "formats":
+        check_formats(arguments[0], arguments[1], arguments[2:])
     for failure in FAILURES:
         print("FAIL:", failure)
     return 1 if FAILURES else 0
