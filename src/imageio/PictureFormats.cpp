@@ -27,7 +27,8 @@ constexpr PictureFormat Formats[] = {
 };
 
 bool SameLetters(std::string_view extension, std::string_view lower) {
-  return std::ranges::equal(extension, lower, [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+  return std::ranges::equal(extension, lower,
+                            [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
 }
 
 }  // namespace

@@ -24,11 +24,11 @@ using PictureWriter = bool (*)(const Picture& picture, const ByteSink& out);
 // One picture file format: everything the loaders, writers, dialogs and texts know of it.
 struct PictureFormat {
   PictureFormatId Id;
-  // Lower case, without the dot, in any letter case on disk; the first is the one names are given.
+  // Lower case without the dot, matched in any letter case; the first is the one written files get.
   std::span<const std::string_view> Extensions;
-  PictureReader Read;    // nullptr: not read
-  PictureWriter Write;   // nullptr: not written
-  int WrittenPlace;      // its place in texts listing the formats written (1 first)
+  PictureReader Read;     // nullptr: not read
+  PictureWriter Write;    // nullptr: not written
+  int WrittenPlace;       // its place in texts listing the formats written (1 first)
   std::string_view Note;  // what texts listing the formats written say of it
   // The desktop export's message when writing fails; empty: "Cannot write" with the reason.
   std::string_view ExportFailure;

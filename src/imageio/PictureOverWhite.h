@@ -20,8 +20,9 @@ struct PictureOverWhiteRead {
   int Error = 0;  // the errno of an Unreadable file
 };
 
-// Reads a picture file (as ReadPictureFile) and lays it over a white picture of its size, so that its transparent parts show white. The size is not checked against any minimum.
-// The pixels go from the decoder to the picture in one pass.
+// Reads a picture file (as ReadPictureFile) and lays it over a white picture of its size, so that
+// its transparent parts show white. The size is not checked against any minimum. The pixels go from
+// the decoder to the picture in one pass.
 PictureOverWhiteRead ReadPictureOverWhite(const std::string& path, const std::string& programDirectory);
 
 }  // namespace tessmark
