@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include "recipe/OperationTable.h"
 #include "ui/support/WidgetInput.h"
 
 namespace tessmark {
@@ -53,6 +54,13 @@ TEST_F(DialogTest, EachDialogHasItsCaptionAndLabels) {
     labels.sort();
     expected.sort();
     EXPECT_EQ(labels, expected) << d.caption;
+  }
+}
+
+TEST_F(DialogTest, EveryOperationWithADialogBuildsIt) {
+  for (const OperationRow& row : OperationRows()) {
+    Open(row.Kind);
+    EXPECT_EQ(dialog != nullptr, row.HasDialog) << row.Name;
   }
 }
 
@@ -183,7 +191,7 @@ TEST_F(DialogTest, OkIsTheDefaultButton) {
 
 // Tab visits the controls in template order, added ones ("Add ...") last.
 TEST_F(DialogTest, TabFollowsTheTemplateOrder) {
-  const std::pair<ParameterDialog, QStringList> dialogs[] = {
+  const std::pair<RecordDialogKind, QStringList> dialogs[] = {
       {OperationKind::Circle, {"Raymin", "Raymax", "Count"}},
       {OperationKind::Rect, {"XMin", "YMin", "XMax", "YMax", "Count"}},
       {OperationKind::Polygon, {"RayMin", "RayMax", "AngMin", "AngMax", "Count", "Fill"}},
