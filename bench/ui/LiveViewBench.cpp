@@ -30,7 +30,7 @@ class BlindView : public MainView {
 double ShapesPerSecond(CommandContext& c, std::int32_t count) {
   c.State.Settings.Circle = {8, 32, count};
   double seconds = 0;
-  RunGenerator(c, {ParameterDialog::Circle, false, [&seconds](CommandContext& command, PaintContext& paint) {
+  RunGenerator(c, {OperationKind::Circle, false, [&seconds](CommandContext& command, PaintContext& paint) {
                      const auto start = std::chrono::steady_clock::now();
                      PaintCircles(paint, command.State.Settings.Circle);
                      seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

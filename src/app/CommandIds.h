@@ -2,7 +2,8 @@
 
 namespace tessmark::command_id {
 
-// The ids the menu actions carry; the command table dispatches on them.
+// The ids the menu actions carry; the command table dispatches on them. Those of the operations
+// are in their rows.
 inline constexpr int New = 32771;
 inline constexpr int ImportClipboard = 32773;
 inline constexpr int ExportClipboard = 32775;
@@ -14,20 +15,12 @@ inline constexpr int Undo = 32805;
 inline constexpr int ZoomOut = 32811;
 inline constexpr int ZoomIn = 32812;
 inline constexpr int ZoomPixel = 32813;
-inline constexpr int FillColor = 32797;
 inline constexpr int Configuration = 32809;
 inline constexpr int NoBlendColor = 32807;
 inline constexpr int BlendColor = 32806;
 inline constexpr int Palette = 32787;
 inline constexpr int Mixage = 32803;
-inline constexpr int Circle = 32779;
-inline constexpr int Rectangle = 32780;
-inline constexpr int Polygon = 32790;
-inline constexpr int Vector = 32796;
-inline constexpr int Tag = 32782;
-inline constexpr int CircleMix = 32802;
 inline constexpr int Preview = 32819;
-inline constexpr int Noise = 32804;
 inline constexpr int PartImport = 32791;
 inline constexpr int PartExport = 32792;
 inline constexpr int PartFilter = 32793;

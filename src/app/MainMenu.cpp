@@ -1,6 +1,7 @@
 #include "app/MainMenu.h"
 
 #include "app/CommandIds.h"
+#include "recipe/OperationTable.h"
 
 namespace tessmark {
 namespace {
@@ -13,7 +14,16 @@ MenuEntry Submenu(std::string caption, std::vector<MenuEntry> children) {
   return {MenuEntry::Kind::Submenu, std::move(caption), 0, std::move(children)};
 }
 
+// An operation's entry: its item, or its submenu holding the item of its version.
+MenuEntry OperationEntry(OperationKind kind) {
+  const OperationRow& row = RowOf(kind);
+  MenuEntry item = Item(std::string(row.VersionCaption.empty() ? row.MenuCaption : row.VersionCaption), row.CommandId);
+  if (row.VersionCaption.empty()) return item;
+  return Submenu(std::string(row.MenuCaption), {std::move(item)});
+}
+
 std::vector<MenuEntry> BuildMainMenu() {
+  using K = OperationKind;
   return {
       Submenu("File", {Item("New", id::New),
                        Submenu("Import", {Item("Clipboard", id::ImportClipboard),
@@ -31,7 +41,7 @@ std::vector<MenuEntry> BuildMainMenu() {
                         Separator(),
                         Submenu("Zoom", {Item("Out", id::ZoomOut), Item("In", id::ZoomIn), Item("Pixel", id::ZoomPixel)}),
                         Separator(),
-                        Item("Fill Color ...", id::FillColor),
+                        OperationEntry(K::Fill),
                         Separator(),
                         Item("Configuration ...", id::Configuration),
                         Separator(),
@@ -41,16 +51,16 @@ std::vector<MenuEntry> BuildMainMenu() {
                         Item("Palette ...", id::Palette),
                         Item("Mixage ...", id::Mixage),
                         Separator(),
-                        Submenu("Circle ...", {Item("V1 ...", id::Circle)}),
-                        Submenu("Rectangle ...", {Item("V1 ...", id::Rectangle)}),
-                        Submenu("Polygone", {Item("V1", id::Polygon)}),
-                        Submenu("Vector", {Item("V1", id::Vector)}),
+                        OperationEntry(K::Circle),
+                        OperationEntry(K::Rect),
+                        OperationEntry(K::Polygon),
+                        OperationEntry(K::Vector),
                         Separator(),
-                        Submenu("Tag", {Item("V1 ...", id::Tag)}),
-                        Submenu("Circle Mix", {Item("V1", id::CircleMix)}),
+                        OperationEntry(K::Tag),
+                        OperationEntry(K::CircleMix),
                         Separator(),
                         Item("Preview ...", id::Preview)}),
-      Submenu("Filter ....", {Item("Noise ...", id::Noise)}),
+      Submenu("Filter ....", {OperationEntry(K::Noise)}),
       Submenu("Part.ClipBoard", {Item("Import", id::PartImport), Item("Export", id::PartExport),
                                  Item("Export/import filter ...", id::PartFilter)}),
       Submenu("Configuration", {Item("Load ...", id::LoadConfiguration), Item("Save ...", id::SaveConfiguration)}),

@@ -4,6 +4,7 @@
 
 #include "imageio/PictureFormatWords.h"
 #include "recipe/Operation.h"
+#include "recipe/OperationTable.h"
 #include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
@@ -83,23 +84,6 @@ Examples:
       a picture again from the recipe the desktop program wrote (File > Export > Recipe ...)
 )";
 
-struct OperationLine {
-  OperationKind Kind;
-  const char* Name;
-  const char* Summary;
-};
-
-constexpr OperationLine Lines[] = {
-    {OperationKind::Circle, "circle", "discs"},
-    {OperationKind::Rect, "rect", "rectangles"},
-    {OperationKind::Polygon, "polygon", "star-shaped polygons"},
-    {OperationKind::Vector, "vector", "thick strokes"},
-    {OperationKind::CircleMix, "circlemix", "discs sampled out of picture files"},
-    {OperationKind::Tag, "tag", "picture files stamped whole"},
-    {OperationKind::Fill, "fill", "one colour over the whole picture"},
-    {OperationKind::Noise, "noise", "random offsets on every channel (germe: seed, 0 for the operation's)"},
-};
-
 // The lists the picture-format table gives the text.
 struct FormatList {
   std::string_view Token;
@@ -150,8 +134,8 @@ std::string WithFormatLists(std::string_view text) {
 std::string HelpText() {
   std::string text = WithFormatLists(Usage);
   text += "\nOperations and their keys:\n";
-  for (const OperationLine& line : Lines) {
-    text += Concat("  ", line.Name, ": ", OperationKeys(line.Kind), "\n      ", line.Summary, "\n");
+  for (const OperationRow& row : OperationRows()) {
+    text += Concat("  ", row.Name, ": ", OperationKeys(row.Kind), "\n      ", row.Summary, "\n");
   }
   text += Concat("\nEvery operation also takes ", CommonKeys(), ":\n");
   return text + Notes;

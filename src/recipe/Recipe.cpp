@@ -7,6 +7,7 @@
 #include "files/AtomicFile.h"
 #include "imageio/PictureWrite.h"
 #include "paint/Noise.h"
+#include "recipe/OperationTable.h"
 #include "recipe/Quoting.h"
 
 namespace tessmark {
@@ -14,27 +15,6 @@ namespace {
 
 // Start pictures are kept lossless, and a recipe's pictures are suggested in the same format.
 const PictureFormat& StartFormat() { return FindPictureFormat(PictureFormatId::Png); }
-
-std::int32_t* CountOf(Settings& settings, OperationKind kind) {
-  switch (kind) {
-    case OperationKind::Circle:
-      return &settings.Circle.Count;
-    case OperationKind::Rect:
-      return &settings.Rectangle.Count;
-    case OperationKind::Polygon:
-      return &settings.Polygon.Count;
-    case OperationKind::Vector:
-      return &settings.Vector.Count;
-    case OperationKind::CircleMix:
-      return &settings.CircleMix.Count;
-    case OperationKind::Tag:
-      return &settings.Tag.Count;
-    case OperationKind::Fill:
-    case OperationKind::Noise:
-      break;
-  }
-  return nullptr;
-}
 
 OperationStep StepOf(OperationKind kind, const Settings& settings) {
   OperationStep step;
@@ -65,8 +45,8 @@ void RecordRun(Recipe& recipe, OperationKind kind, const Settings& settings, con
   OperationStep step = StepOf(kind, settings);
   step.Palette = palette;
   step.Seed = seed;
-  if (std::int32_t* count = CountOf(step.Records, kind)) {
-    *count = static_cast<std::int32_t>(std::min<std::int64_t>(shapesPainted, std::numeric_limits<std::int32_t>::max()));
+  if (const auto countOf = RowOf(kind).Count) {
+    *countOf(step.Records) = static_cast<std::int32_t>(std::min<std::int64_t>(shapesPainted, std::numeric_limits<std::int32_t>::max()));
   }
   recipe.Steps.push_back(std::move(step));
 }

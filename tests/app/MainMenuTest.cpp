@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+
+#include "recipe/OperationTable.h"
 
 namespace tessmark {
 namespace {
@@ -42,6 +45,11 @@ TEST(MainMenu, EveryCommandIdInMenuOrderOnce) {
                                    32809, 32807, 32806, 32787, 32803, 32779, 32780, 32790, 32796, 32782, 32802, 32819,
                                    32804, 32791, 32792, 32793, 32799, 32800}));
   EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());
+}
+
+TEST(MainMenu, EveryOperationHasItsCommand) {
+  const std::vector<int> ids = MenuCommandIds();
+  for (const OperationRow& row : OperationRows()) EXPECT_EQ(std::count(ids.begin(), ids.end(), row.CommandId), 1) << row.Name;
 }
 
 TEST(MainMenu, ShapeSubmenusCarryTheirVersionItem) {

@@ -9,6 +9,7 @@
 #include "files/FileBytes.h"
 #include "settings/RecordImage.h"
 #include "settings/StoredPictureLists.h"
+#include "support/ChangedKeys.h"
 #include "support/TempFolder.h"
 
 namespace tessmark {
@@ -74,6 +75,16 @@ TEST(ConfigurationFile, RoundTripsEveryValuePaddingAndListOrder) {
   EXPECT_EQ(loaded.CircleMix.PictureFiles, saved.CircleMix.PictureFiles);
   EXPECT_EQ(loaded.Tag.PictureFiles, saved.Tag.PictureFiles);
   EXPECT_EQ(loaded.Config.Connectable, 7);
+}
+
+TEST(ConfigurationFile, StoresTheRecordOfEveryOperation) {
+  for (const OperationRow& row : OperationRows()) {
+    const OperationStep step = test::Applied(test::EveryKeyChangedWord(row, "/pictures/a.png"));
+    OperationStep loaded = step;
+    loaded.Records = Settings{};
+    ASSERT_TRUE(Decode(EncodeConfiguration(step.Records), loaded.Records).Loaded);
+    EXPECT_EQ(WriteOperation(loaded), WriteOperation(step));
+  }
 }
 
 TEST(ConfigurationFile, AcceptsOlderVersionsAndRefusesNewerOnesUnchanged) {

@@ -2,7 +2,6 @@
 
 #include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
-#include "app/ui/FilterCommands.h"
 #include "app/ui/PaintCommands.h"
 #include "app/ui/PaintingSettingsCommands.h"
 #include "imageio/ui/ClipboardCommands.h"
@@ -17,7 +16,6 @@ namespace tessmark {
 void RegisterAllCommands(CommandTable& table) {
   RegisterFileCommands(table);
   RegisterPaintCommands(table);
-  RegisterFilterCommands(table);
   RegisterConfigurationFileCommands(table);
   RegisterPaintingSettingsCommands(table);
   RegisterPaletteCommand(table);

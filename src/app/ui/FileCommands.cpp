@@ -10,7 +10,7 @@ namespace tessmark {
 namespace {
 
 void NewPicture(CommandContext& c) {
-  if (!c.Desktop.RunParameterDialog(ParameterDialog::NewPicture, c.State.Settings)) return;
+  if (!c.Desktop.RunParameterDialog(SettingsDialog::NewPicture, c.State.Settings)) return;
   const NewPictureParams& size = c.State.Settings.NewPicture;
   if (!c.CheckPictureSize(size.X, size.Y)) return;
   std::optional<tessmark::Picture> picture = CreatePicture(size.X, size.Y, c.State.Memory);

@@ -1,25 +1,11 @@
 #include "app/ui/LivePainting.h"
 
+#include "recipe/OperationTable.h"
+
 namespace tessmark {
-namespace {
 
-const char* CommandName(ParameterDialog dialog) {
-  switch (dialog) {
-    case ParameterDialog::Circle: return "Circle";
-    case ParameterDialog::Rectangle: return "Rectangle";
-    case ParameterDialog::Polygon: return "Polygon";
-    case ParameterDialog::Vector: return "Vector";
-    case ParameterDialog::Tag: return "Tag";
-    case ParameterDialog::CircleMix: return "Circle Mix";
-    case ParameterDialog::Noise: return "Noise";
-    default: return "Painting";
-  }
-}
-
-}  // namespace
-
-LivePainting::LivePainting(CommandContext& context, ParameterDialog command)
-    : context_(context), command_(CommandName(command)), pacer_(context.Desktop.SteadyMilliseconds()) {}
+LivePainting::LivePainting(CommandContext& context, OperationKind kind)
+    : context_(context), command_(RowOf(kind).LiveName), pacer_(context.Desktop.SteadyMilliseconds()) {}
 
 bool LivePainting::EscapePressed() {
   const std::int64_t shapes = polls_++;  // the first poll comes before the first shape

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "app/ui/CommandContext.h"
 #include "view/LiveView.h"
@@ -13,14 +14,14 @@ namespace tessmark {
 // pacer says so, has the window show the picture and the count. It only reads the picture.
 class LivePainting {
  public:
-  LivePainting(CommandContext& context, ParameterDialog command);
+  LivePainting(CommandContext& context, OperationKind kind);
   bool EscapePressed();
   // Whether the coming poll shows the picture, by the clock reading that poll then goes by.
   bool PictureWanted();
 
  private:
   CommandContext& context_;
-  const char* command_;
+  std::string_view command_;
   LiveViewPacer pacer_;
   std::int64_t polls_ = 0;
   std::optional<std::int64_t> askedAt_;  // the clock reading PictureWanted took for the coming poll

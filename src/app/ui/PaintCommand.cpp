@@ -1,6 +1,7 @@
 #include "app/ui/PaintCommand.h"
 
 #include "app/ui/LivePainting.h"
+#include "recipe/OperationTable.h"
 
 namespace tessmark {
 namespace {
@@ -29,7 +30,7 @@ PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
 }
 
 void RunGenerator(CommandContext& c, const PaintOperation& operation) {
-  LivePainting live(c, operation.Dialog);
+  LivePainting live(c, operation.Kind);
   PaintContext paint = MakePaintContext(c, [&live] { return live.EscapePressed(); });
   paint.PictureWanted = [&live] { return live.PictureWanted(); };
   std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
@@ -42,10 +43,23 @@ void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   if (outcome.RebuildsDisplay) c.RebuildDisplay();
 }
 
+PaintOperation OperationCommand(OperationKind kind) {
+  const OperationRow& row = RowOf(kind);
+  return {kind, row.RemindsOfEscape, [&row](CommandContext& c, PaintContext& paint) {
+            OperationStep step;
+            step.Kind = row.Kind;
+            step.Records = c.State.Settings;
+            const OperationOutcome outcome = row.Run(paint, step, c.State.ProgramDirectory);
+            // A picture file that failed to load painted nothing and has its say.
+            if (outcome.Failure) return GeneratorOutcome{outcome.Failure->Message, true};
+            return GeneratorOutcome{std::nullopt, outcome.Changed};
+          }};
+}
+
 void PaintCommand(CommandContext& c, const PaintOperation& operation) {
   if (!c.RequirePicture()) return;
   if (!c.CheckPictureSize(c.State.CurrentPicture->Width, c.State.CurrentPicture->Height)) return;
-  if (!c.Desktop.RunParameterDialog(operation.Dialog, c.State.Settings)) return;
+  if (!c.Desktop.RunParameterDialog(operation.Kind, c.State.Settings)) return;
   if (operation.RemindsOfEscape) ShowEscapeInformation(c);
   if (!c.TakeUndoSnapshot()) return;
   RunGenerator(c, operation);

@@ -5,7 +5,7 @@
 
 #include "app/ui/CommandContext.h"
 #include "paint/PaintContext.h"
-#include "recipe/Operation.h"
+#include "recipe/OperationStep.h"
 
 namespace tessmark {
 
@@ -17,14 +17,17 @@ struct GeneratorOutcome {
 };
 using Generator = std::function<GeneratorOutcome(CommandContext&, PaintContext&)>;
 
-// One paint or filter command: its dialog, whether the Escape reminder comes first, the
-// generator run on the picture once the user has confirmed, and what the recipe calls it.
+// One paint or filter command: the operation (its dialog, its live view and recipe entry),
+// whether the Escape reminder comes first, and the generator run on the picture once the user has
+// confirmed.
 struct PaintOperation {
-  ParameterDialog Dialog;
+  OperationKind Kind;
   bool RemindsOfEscape = true;
   Generator Generate;
-  OperationKind Kind = OperationKind::Circle;
 };
+
+// The command of an operation as its row runs it.
+PaintOperation OperationCommand(OperationKind kind);
 
 // Picture check, size check, dialog, Escape reminder, undo snapshot, generator, display rebuild,
 // in that order; any refusal or Cancel ends the command with nothing changed.

@@ -4,7 +4,8 @@
 
 namespace tessmark {
 
-// "Paint": undo, zoom, fill colour, mixage and the six shape generators.
+// "Paint": undo, zoom, fill colour, mixage, and the command of every operation with a dialog (the
+// shape generators and the noise filter).
 void RegisterPaintCommands(CommandTable& table);
 
 }  // namespace tessmark

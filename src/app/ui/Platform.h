@@ -4,9 +4,11 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "base/UserMessage.h"
 #include "picture/Color.h"
+#include "recipe/OperationStep.h"
 #include "settings/ParameterRecords.h"
 
 class QWidget;
@@ -28,8 +30,10 @@ struct SaveChoice {
   std::string Pattern;
 };
 
-// The dialogs that edit one record of the settings before an operation runs.
-enum class ParameterDialog { NewPicture, Circle, Rectangle, Polygon, Vector, Tag, CircleMix, MixRange, Noise };
+// The dialogs that edit a record of the settings without running an operation.
+enum class SettingsDialog { NewPicture, MixRange };
+// The dialog of an operation's record, or one of the others.
+using RecordDialogKind = std::variant<OperationKind, SettingsDialog>;
 
 // Everything the commands need from the desktop, so that their logic runs in tests against a
 // scripted fake and in the program against Qt.
@@ -52,7 +56,7 @@ class Platform {
 
   // Shows the dialog over the settings. True on OK, the record then holding what was typed;
   // false on Cancel, the record untouched.
-  virtual bool RunParameterDialog(ParameterDialog dialog, Settings& settings) = 0;
+  virtual bool RunParameterDialog(RecordDialogKind dialog, Settings& settings) = 0;
   // "Information !": whether "Don't show this information !" was ticked when it closed with OK.
   virtual bool ShowEscapeInformation() = 0;
   virtual void ShowAboutBox(const std::string& text) = 0;

@@ -104,7 +104,7 @@ std::optional<SaveChoice> QtPlatform::SaveFile(const FileDialogRequest& request)
 
 QWidget* QtPlatform::SetDialogOwner(QWidget* owner) { return std::exchange(owner_, owner); }
 
-bool QtPlatform::RunParameterDialog(ParameterDialog dialog, Settings& settings) {
+bool QtPlatform::RunParameterDialog(RecordDialogKind dialog, Settings& settings) {
   return tessmark::RunParameterDialog(owner_, dialog, settings);
 }
 

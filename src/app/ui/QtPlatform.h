@@ -20,7 +20,7 @@ class QtPlatform : public Platform {
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<SaveChoice> SaveFile(const FileDialogRequest& request) override;
   QWidget* SetDialogOwner(QWidget* owner) override;
-  bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override;
+  bool RunParameterDialog(RecordDialogKind dialog, Settings& settings) override;
   bool ShowEscapeInformation() override;
   void ShowAboutBox(const std::string& text) override;
   void ShowProgramAbout() override;

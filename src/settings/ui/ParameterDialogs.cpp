@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <memory>
+#include <variant>
 
 #include "settings/ui/PictureListDialog.h"
 #include "settings/ui/RecordDialog.h"
@@ -135,24 +136,35 @@ std::unique_ptr<RecordDialog> NewPictureDialog(QWidget* parent, NewPictureParams
   return d;
 }
 
-}  // namespace
-
-std::unique_ptr<RecordDialog> MakeParameterDialog(QWidget* parent, ParameterDialog dialog, Settings& s) {
-  switch (dialog) {
-    case ParameterDialog::NewPicture: return NewPictureDialog(parent, s.NewPicture, s.Config);
-    case ParameterDialog::Circle: return CircleDialog(parent, s.Circle);
-    case ParameterDialog::Rectangle: return RectangleDialog(parent, s.Rectangle);
-    case ParameterDialog::Polygon: return PolygonDialog(parent, s.Polygon);
-    case ParameterDialog::Vector: return VectorDialog(parent, s.Vector);
-    case ParameterDialog::Tag: return TagDialog(parent, s.Tag);
-    case ParameterDialog::CircleMix: return CircleMixDialog(parent, s.CircleMix);
-    case ParameterDialog::MixRange: return MixDialog(parent, s.MixRange);
-    case ParameterDialog::Noise: return NoiseDialog(parent, s.Noise);
+std::unique_ptr<RecordDialog> DialogOf(QWidget* parent, OperationKind kind, Settings& s) {
+  switch (kind) {
+    case OperationKind::Circle: return CircleDialog(parent, s.Circle);
+    case OperationKind::Rect: return RectangleDialog(parent, s.Rectangle);
+    case OperationKind::Polygon: return PolygonDialog(parent, s.Polygon);
+    case OperationKind::Vector: return VectorDialog(parent, s.Vector);
+    case OperationKind::CircleMix: return CircleMixDialog(parent, s.CircleMix);
+    case OperationKind::Tag: return TagDialog(parent, s.Tag);
+    case OperationKind::Fill: return nullptr;
+    case OperationKind::Noise: return NoiseDialog(parent, s.Noise);
   }
   return nullptr;
 }
 
-bool RunParameterDialog(QWidget* parent, ParameterDialog dialog, Settings& settings) {
+std::unique_ptr<RecordDialog> DialogOf(QWidget* parent, SettingsDialog dialog, Settings& s) {
+  switch (dialog) {
+    case SettingsDialog::NewPicture: return NewPictureDialog(parent, s.NewPicture, s.Config);
+    case SettingsDialog::MixRange: return MixDialog(parent, s.MixRange);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<RecordDialog> MakeParameterDialog(QWidget* parent, RecordDialogKind dialog, Settings& s) {
+  return std::visit([&](auto which) { return DialogOf(parent, which, s); }, dialog);
+}
+
+bool RunParameterDialog(QWidget* parent, RecordDialogKind dialog, Settings& settings) {
   const std::unique_ptr<RecordDialog> d = MakeParameterDialog(parent, dialog, settings);
   return d && d->exec() == QDialog::Accepted;
 }

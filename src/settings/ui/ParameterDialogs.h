@@ -9,10 +9,10 @@ class QWidget;
 
 namespace tessmark {
 
-// The dialog of one record, not yet shown.
-std::unique_ptr<RecordDialog> MakeParameterDialog(QWidget* parent, ParameterDialog dialog, Settings& settings);
+// The dialog of one record, not yet shown; none for an operation without one.
+std::unique_ptr<RecordDialog> MakeParameterDialog(QWidget* parent, RecordDialogKind dialog, Settings& settings);
 
 // Shows the dialog of one record modally over parent; true on OK, the record then updated.
-bool RunParameterDialog(QWidget* parent, ParameterDialog dialog, Settings& settings);
+bool RunParameterDialog(QWidget* parent, RecordDialogKind dialog, Settings& settings);
 
 }  // namespace tessmark

@@ -30,7 +30,7 @@ TEST_F(Fixture, NewRebuildsThenLaysOutTheScrollBars) {
   desktop.ScriptOk();
   Run(id::New);
   EXPECT_EQ(desktop.Events, (Events{"dialog", "rebuild", "layout"}));
-  EXPECT_EQ(desktop.DialogsShown, std::vector<ParameterDialog>{ParameterDialog::NewPicture});
+  EXPECT_EQ(desktop.DialogsShown, std::vector<RecordDialogKind>{SettingsDialog::NewPicture});
   EXPECT_EQ(state.CurrentPicture->Width, 512);
 }
 

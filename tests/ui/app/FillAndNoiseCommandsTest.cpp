@@ -16,18 +16,18 @@ using Fixture = test::CommandFixture;
 constexpr ColorRef Orange = 0x002080F0;  // red F0, green 80, blue 20
 
 TEST_F(Fixture, FillNeedsAPictureOfAtLeastFourByFour) {
-  Run(id::FillColor);
+  Run(IdOf(OperationKind::Fill));
   EXPECT_EQ(desktop.Messages.at(0), NoPictureMessage());
   state.CurrentPicture = CreatePicture(4, 3);
-  Run(id::FillColor);
+  Run(IdOf(OperationKind::Fill));
   EXPECT_EQ(desktop.Messages.at(1), PictureTooSmallMessage());
   EXPECT_EQ(desktop.Events.size(), 2u);
 }
 
 TEST_F(Fixture, CancelledFillOrNoiseChangesNothingAndTakesNoSnapshot) {
   MakePicture(8, 8);
-  Run(id::FillColor);
-  Run(id::Noise);
+  Run(IdOf(OperationKind::Fill));
+  Run(IdOf(OperationKind::Noise));
   EXPECT_EQ(desktop.Events, (Events{"color", "dialog"}));
   EXPECT_FALSE(state.UndoPicture);
   EXPECT_EQ(view.Rebuilds, 0);
@@ -38,7 +38,7 @@ TEST_F(Fixture, FillAsksAfterTheColourThenCoversEveryPixelExactly) {
   state.CurrentBlendWeight = 10;
   desktop.Colors = {Orange};
   desktop.MessageAnswers = {MessageAnswer::Yes};
-  Run(id::FillColor);
+  Run(IdOf(OperationKind::Fill));
   EXPECT_EQ(desktop.Events, (Events{"color", "message:Click on yes for Full 100% Mix", "rebuild"}));
   EXPECT_EQ(desktop.Messages[0], FullMixQuestion());
   EXPECT_EQ(desktop.Messages[0].Icon, MessageIcon::None);
@@ -53,7 +53,7 @@ TEST_F(Fixture, FillMixedUsesTheWeightTheLastShapeLeft) {
   state.CurrentBlendWeight = 127;
   desktop.Colors = {0x00000000};
   desktop.MessageAnswers = {MessageAnswer::No};
-  Run(id::FillColor);
+  Run(IdOf(OperationKind::Fill));
   EXPECT_EQ(test::PixelAt(*state.CurrentPicture, 3, 3), (Color{128, 128, 128}));
 }
 
@@ -65,7 +65,7 @@ TEST_F(Fixture, NoiseRunsWithoutTheReminderAndRepeatsForAFixedGerme) {
       s.Noise.Germe = 42;
       return true;
     });
-    Run(id::Noise);
+    Run(IdOf(OperationKind::Noise));
   };
   noise();
   EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "rebuild"}));
@@ -83,14 +83,14 @@ TEST_F(Fixture, NoiseOfPercentZeroLeavesPictureAndDisplayAlone) {
     s.Noise.Percent = 0;
     return true;
   });
-  Run(id::Noise);
+  Run(IdOf(OperationKind::Noise));
   EXPECT_EQ(desktop.Events, (Events{"dialog", "busy"}));
   EXPECT_EQ(view.Rebuilds, 0);
   EXPECT_TRUE(state.UndoPicture);
 }
 
 TEST_F(Fixture, EachShapeCommandPaintsItsRecordAndUndoRestores) {
-  for (int command : {id::Circle, id::Rectangle, id::Polygon, id::Vector}) {
+  for (int command : {IdOf(OperationKind::Circle), IdOf(OperationKind::Rect), IdOf(OperationKind::Polygon), IdOf(OperationKind::Vector)}) {
     MakePicture(64, 64);
     desktop.ScriptDialog([](Settings& s) {
       s.Circle.Count = s.Rectangle.Count = s.Polygon.Count = s.Vector.Count = 5;
@@ -114,7 +114,7 @@ TEST_F(Fixture, ACircleCommandPaintsWhatTheGeneratorPaintsFromTheClockSeed) {
     s.Circle.Count = 20;
     return true;
   });
-  Run(id::Circle);
+  Run(IdOf(OperationKind::Circle));
   Picture expected = test::WhitePicture(64, 64);
   std::uint8_t weight = 255;
   RandomValue random;

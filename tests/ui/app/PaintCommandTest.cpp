@@ -19,7 +19,7 @@ struct PaintCommandTest : test::CommandFixture {
   bool sawBusy = false;
 
   PaintOperation BlackPixels(bool remind = true) {
-    return {ParameterDialog::Circle, remind, [this](CommandContext& c, PaintContext& paint) {
+    return {OperationKind::Circle, remind, [this](CommandContext& c, PaintContext& paint) {
               RepeatShapes(paint, c.State.Settings.Circle.Count, [&] {
                 sawBusy = desktop.InsideBusy;
                 WritePixel(paint.ShapeCanvas(), shapes++, 0, Color{0, 0, 0});
@@ -80,7 +80,7 @@ TEST_F(PaintCommandTest, GeneratorIsSeededFromTheClock) {
   desktop.Time = 777;
   std::uint32_t seed = 0;
   desktop.ScriptOk();
-  PaintCommand(context, {ParameterDialog::Circle, true, [&](CommandContext&, PaintContext& p) {
+  PaintCommand(context, {OperationKind::Circle, true, [&](CommandContext&, PaintContext& p) {
                            seed = p.Seed();
                            return GeneratorOutcome();
                          }});
@@ -120,7 +120,7 @@ TEST_F(PaintCommandTest, WhatTheGeneratorHasToTellComesOnceInputIsBackThenThePic
   MakePicture(16, 16);
   desktop.ScriptOk();
   const UserMessage failure{"File not found /x.png", "accessfile", MessageIcon::Stop};
-  PaintCommand(context, {ParameterDialog::Tag, false, [&](CommandContext&, PaintContext&) { return GeneratorOutcome{failure, true}; }});
+  PaintCommand(context, {OperationKind::Tag, false, [&](CommandContext&, PaintContext&) { return GeneratorOutcome{failure, true}; }});
   EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "message:File not found /x.png", "rebuild"}));
   EXPECT_EQ(desktop.Messages.at(0), failure);
   EXPECT_EQ(desktop.MessagesWhileBusy, 0);
@@ -181,7 +181,7 @@ TEST_F(PaintCommandTest, MixageEditsTheRangeOnlyOnOk) {
 }
 
 TEST_F(PaintCommandTest, TheLiveViewCountsShapesAndOnlyReadsThePicture) {
-  const PaintOperation circles{ParameterDialog::Circle, false, [](CommandContext& c, PaintContext& paint) {
+  const PaintOperation circles{OperationKind::Circle, false, [](CommandContext& c, PaintContext& paint) {
                                  PaintCircles(paint, c.State.Settings.Circle);
                                  return GeneratorOutcome();
                                }};

@@ -29,7 +29,7 @@ struct PictureListCommandsTest : test::CommandFixture {
   }
   void ScriptList(int command, PictureFiles files) {
     desktop.ScriptDialog([=](Settings& s) {
-      (command == id::Tag ? s.Tag.PictureFiles : s.CircleMix.PictureFiles) = files;
+      (command == IdOf(OperationKind::Tag) ? s.Tag.PictureFiles : s.CircleMix.PictureFiles) = files;
       s.Tag.Count = 4;
       s.CircleMix.Count = 4;
       s.CircleMix.RadiusMin = 2;
@@ -40,7 +40,7 @@ struct PictureListCommandsTest : test::CommandFixture {
 };
 
 TEST_F(PictureListCommandsTest, TagAndCircleMixPaintFromTheirListedFiles) {
-  for (int command : {id::Tag, id::CircleMix}) {
+  for (int command : {IdOf(OperationKind::Tag), IdOf(OperationKind::CircleMix)}) {
     MakePicture(32, 32);
     ScriptList(command, {BluePicture("blue.bmp", 12)});
     desktop.Store["dontshowinformation1"] = 1;
@@ -53,7 +53,7 @@ TEST_F(PictureListCommandsTest, TagAndCircleMixPaintFromTheirListedFiles) {
 
 // The seed comes from the clock once the files are in: a file gone by then no longer matters.
 TEST_F(PictureListCommandsTest, TheClockIsReadAfterTheFilesAreLoaded) {
-  for (int command : {id::Tag, id::CircleMix}) {
+  for (int command : {IdOf(OperationKind::Tag), IdOf(OperationKind::CircleMix)}) {
     MakePicture(32, 32);
     const std::string path = BluePicture("blue.bmp", 12);
     ScriptList(command, {path});
@@ -67,8 +67,8 @@ TEST_F(PictureListCommandsTest, TheClockIsReadAfterTheFilesAreLoaded) {
 TEST_F(PictureListCommandsTest, AFileThatCannotBeLoadedIsReportedAfterTheRunAndPaintsNothing) {
   MakePicture(32, 32);
   const std::string missing = (folder.Path / "missing.bmp").string();
-  ScriptList(id::Tag, {missing});
-  Run(id::Tag);
+  ScriptList(IdOf(OperationKind::Tag), {missing});
+  Run(IdOf(OperationKind::Tag));
   ASSERT_EQ(desktop.Messages.size(), 1u);
   EXPECT_EQ(desktop.Messages[0].Caption, "accessfile");
   EXPECT_NE(desktop.Messages[0].Text.find(missing), std::string::npos);

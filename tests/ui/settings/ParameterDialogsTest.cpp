@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include "recipe/OperationTable.h"
 #include "ui/support/WidgetInput.h"
 
 namespace tessmark {
@@ -20,7 +21,7 @@ struct DialogTest : ::testing::Test {
   Settings settings;
   std::unique_ptr<RecordDialog> dialog;
 
-  void Open(ParameterDialog which) { dialog = MakeParameterDialog(nullptr, which, settings); }
+  void Open(RecordDialogKind which) { dialog = MakeParameterDialog(nullptr, which, settings); }
   QLineEdit* Edit(const char* field) {
     auto* edit = dialog->findChild<QLineEdit*>(field);
     EXPECT_NE(edit, nullptr) << field;
@@ -31,19 +32,19 @@ struct DialogTest : ::testing::Test {
 
 TEST_F(DialogTest, EachDialogHasItsCaptionAndLabels) {
   const struct {
-    ParameterDialog which;
+    RecordDialogKind which;
     const char* caption;
     QStringList labels;
   } dialogs[] = {
-      {ParameterDialog::Circle, "Dialog", {"Raymin", "Raymax", "Count:  "}},
-      {ParameterDialog::Rectangle, "Dialog", {"XMin :", "YMin :", "XMax : ", "YMax : ", "Count : "}},
-      {ParameterDialog::Polygon, "Polygone", {"RayMin : ", "RayMax : ", "AngMin :", "AngMax :", "Count"}},
-      {ParameterDialog::Vector, "Vector", {"Min :", "Max : ", "Count :", "Min :", "Max : "}},
-      {ParameterDialog::MixRange, "Mix", {"From : ", "To : "}},
-      {ParameterDialog::Noise, "Filter Noise", {"%", "Germe : "}},
-      {ParameterDialog::NewPicture, "New Picture", {"X : ", "Y :"}},
-      {ParameterDialog::Tag, "Tag", {"Count : "}},
-      {ParameterDialog::CircleMix, "Circle Mixe", {"Min : ", "Max  :", "Min : ", "Max  :", "Count : "}},
+      {OperationKind::Circle, "Dialog", {"Raymin", "Raymax", "Count:  "}},
+      {OperationKind::Rect, "Dialog", {"XMin :", "YMin :", "XMax : ", "YMax : ", "Count : "}},
+      {OperationKind::Polygon, "Polygone", {"RayMin : ", "RayMax : ", "AngMin :", "AngMax :", "Count"}},
+      {OperationKind::Vector, "Vector", {"Min :", "Max : ", "Count :", "Min :", "Max : "}},
+      {SettingsDialog::MixRange, "Mix", {"From : ", "To : "}},
+      {OperationKind::Noise, "Filter Noise", {"%", "Germe : "}},
+      {SettingsDialog::NewPicture, "New Picture", {"X : ", "Y :"}},
+      {OperationKind::Tag, "Tag", {"Count : "}},
+      {OperationKind::CircleMix, "Circle Mixe", {"Min : ", "Max  :", "Min : ", "Max  :", "Count : "}},
   };
   for (const auto& d : dialogs) {
     Open(d.which);
@@ -56,40 +57,47 @@ TEST_F(DialogTest, EachDialogHasItsCaptionAndLabels) {
   }
 }
 
+TEST_F(DialogTest, EveryOperationWithADialogBuildsIt) {
+  for (const OperationRow& row : OperationRows()) {
+    Open(row.Kind);
+    EXPECT_EQ(dialog != nullptr, row.HasDialog) << row.Name;
+  }
+}
+
 TEST_F(DialogTest, GroupsOfTheVectorMixAndCircleMixDialogs) {
   const auto titles = [this] {
     QStringList t;
     for (const QGroupBox* g : dialog->findChildren<QGroupBox*>()) t << g->title();
     return t;
   };
-  Open(ParameterDialog::Vector);
+  Open(OperationKind::Vector);
   EXPECT_EQ(titles(), (QStringList{"Length", "Weight"}));
-  Open(ParameterDialog::MixRange);
+  Open(SettingsDialog::MixRange);
   EXPECT_EQ(titles(), (QStringList{"%"}));
-  Open(ParameterDialog::CircleMix);
+  Open(OperationKind::CircleMix);
   EXPECT_EQ(titles(), (QStringList{"Mixe(%)", "Radius"}));
 }
 
 TEST_F(DialogTest, OpeningShowsTheRecord) {
   settings.Rectangle = {1, 2, 3, 4, -5};
-  Open(ParameterDialog::Rectangle);
+  Open(OperationKind::Rect);
   EXPECT_EQ(Edit("XMin")->text(), "1");
   EXPECT_EQ(Edit("YMin")->text(), "2");
   EXPECT_EQ(Edit("XMax")->text(), "3");
   EXPECT_EQ(Edit("YMax")->text(), "4");
   EXPECT_EQ(Edit("Count")->text(), "-5");
-  Open(ParameterDialog::Vector);
+  Open(OperationKind::Vector);
   EXPECT_TRUE(Box("Fill")->isChecked());
   EXPECT_EQ(Edit("LengthMax")->text(), "256");
 }
 
 TEST_F(DialogTest, OkStoresTypedNumbersAndCancelDoesNot) {
-  Open(ParameterDialog::Circle);
+  Open(OperationKind::Circle);
   Retype(Edit("Raymin"), "12");
   Retype(Edit("Raymax"), "40");
   PressCancel(*dialog);
   EXPECT_EQ(settings.Circle.Raymin, 8);
-  Open(ParameterDialog::Circle);
+  Open(OperationKind::Circle);
   EXPECT_EQ(Edit("Raymin")->text(), "8");
   Retype(Edit("Raymin"), "12");
   Retype(Edit("Raymax"), "40");
@@ -100,7 +108,7 @@ TEST_F(DialogTest, OkStoresTypedNumbersAndCancelDoesNot) {
 }
 
 TEST_F(DialogTest, DigitEditsRefuseTypedSignsButTheCircleCountTakesThem) {
-  Open(ParameterDialog::Circle);
+  Open(OperationKind::Circle);
   Retype(Edit("Raymin"), "-1x2");
   EXPECT_EQ(Edit("Raymin")->text(), "12");
   Retype(Edit("Count"), "  -5");
@@ -109,7 +117,7 @@ TEST_F(DialogTest, DigitEditsRefuseTypedSignsButTheCircleCountTakesThem) {
 }
 
 TEST_F(DialogTest, PastedTextIsConvertedByTheNumberRule) {
-  Open(ParameterDialog::Rectangle);
+  Open(OperationKind::Rect);
   Edit("XMin")->setText("12abc");
   Edit("YMin")->setText("");
   Edit("Count")->setText("99999999999");
@@ -120,13 +128,13 @@ TEST_F(DialogTest, PastedTextIsConvertedByTheNumberRule) {
 }
 
 TEST_F(DialogTest, ByteFieldsKeepTheLowEightBits) {
-  Open(ParameterDialog::MixRange);
+  Open(SettingsDialog::MixRange);
   Retype(Edit("From"), "300");
   PressOk(*dialog);
   EXPECT_EQ(settings.MixRange.From, 44);
-  Open(ParameterDialog::MixRange);
+  Open(SettingsDialog::MixRange);
   EXPECT_EQ(Edit("From")->text(), "44");
-  Open(ParameterDialog::Noise);
+  Open(OperationKind::Noise);
   Retype(Edit("Percent"), "99999999999");
   Retype(Edit("Germe"), "42");
   Box("Monochromatique")->setChecked(true);
@@ -138,11 +146,11 @@ TEST_F(DialogTest, ByteFieldsKeepTheLowEightBits) {
 
 TEST_F(DialogTest, ShortEditsReadThirtyOneCharactersLongOnesSixtyThree) {
   const QString padded = QString(31, ' ') + "7";
-  Open(ParameterDialog::NewPicture);
+  Open(SettingsDialog::NewPicture);
   Edit("X")->setText(padded);
   PressOk(*dialog);
   EXPECT_EQ(settings.NewPicture.X, 0);
-  Open(ParameterDialog::Circle);
+  Open(OperationKind::Circle);
   Edit("Raymin")->setText(padded);
   Edit("Raymax")->setText(QString(63, ' ') + "7");
   PressOk(*dialog);
@@ -152,10 +160,10 @@ TEST_F(DialogTest, ShortEditsReadThirtyOneCharactersLongOnesSixtyThree) {
 
 TEST_F(DialogTest, SwitchesAreStoredBackAsZeroOrOne) {
   settings.Polygon.Fill = 2;
-  Open(ParameterDialog::Polygon);
+  Open(OperationKind::Polygon);
   PressOk(*dialog);
   EXPECT_EQ(settings.Polygon.Fill, 1);
-  Open(ParameterDialog::Polygon);
+  Open(OperationKind::Polygon);
   Box("Fill")->setChecked(false);
   PressOk(*dialog);
   EXPECT_EQ(settings.Polygon.Fill, 0);
@@ -164,35 +172,35 @@ TEST_F(DialogTest, SwitchesAreStoredBackAsZeroOrOne) {
 TEST_F(DialogTest, NewPictureKeepsConnectableThroughItsHiddenBox) {
   settings.Config.Connectable = 2;
   settings.NewPicture.Reserved = 9;
-  Open(ParameterDialog::NewPicture);
+  Open(SettingsDialog::NewPicture);
   dialog->show();
   EXPECT_FALSE(Box("Bend")->isVisible());
   PressOk(*dialog);
   EXPECT_EQ(settings.Config.Connectable, 1);
   EXPECT_EQ(settings.NewPicture.Reserved, 9);
   settings.Config.Connectable = 0;
-  Open(ParameterDialog::NewPicture);
+  Open(SettingsDialog::NewPicture);
   PressOk(*dialog);
   EXPECT_EQ(settings.Config.Connectable, 0);
 }
 
 TEST_F(DialogTest, OkIsTheDefaultButton) {
-  Open(ParameterDialog::Noise);
+  Open(OperationKind::Noise);
   EXPECT_TRUE(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isDefault());
 }
 
 // Tab visits the controls in template order, added ones ("Add ...") last.
 TEST_F(DialogTest, TabFollowsTheTemplateOrder) {
-  const std::pair<ParameterDialog, QStringList> dialogs[] = {
-      {ParameterDialog::Circle, {"Raymin", "Raymax", "Count"}},
-      {ParameterDialog::Rectangle, {"XMin", "YMin", "XMax", "YMax", "Count"}},
-      {ParameterDialog::Polygon, {"RayMin", "RayMax", "AngMin", "AngMax", "Count", "Fill"}},
-      {ParameterDialog::Vector, {"LengthMin", "LengthMax", "Count", "WeightMin", "WeightMax", "Fill"}},
-      {ParameterDialog::MixRange, {"From", "To"}},
-      {ParameterDialog::Noise, {"Monochromatique", "Percent", "Germe"}},
-      {ParameterDialog::NewPicture, {"X", "Y"}},
-      {ParameterDialog::Tag, {"PictureFiles", "Remove", "Count", "Clear", "Add"}},
-      {ParameterDialog::CircleMix,
+  const std::pair<RecordDialogKind, QStringList> dialogs[] = {
+      {OperationKind::Circle, {"Raymin", "Raymax", "Count"}},
+      {OperationKind::Rect, {"XMin", "YMin", "XMax", "YMax", "Count"}},
+      {OperationKind::Polygon, {"RayMin", "RayMax", "AngMin", "AngMax", "Count", "Fill"}},
+      {OperationKind::Vector, {"LengthMin", "LengthMax", "Count", "WeightMin", "WeightMax", "Fill"}},
+      {SettingsDialog::MixRange, {"From", "To"}},
+      {OperationKind::Noise, {"Monochromatique", "Percent", "Germe"}},
+      {SettingsDialog::NewPicture, {"X", "Y"}},
+      {OperationKind::Tag, {"PictureFiles", "Remove", "Count", "Clear", "Add"}},
+      {OperationKind::CircleMix,
        {"Count", "MixeMin", "MixeMax", "RadiusMin", "RadiusMax", "PictureFiles", "Remove", "Clear", "Add"}},
   };
   for (const auto& [which, controls] : dialogs) {

@@ -22,8 +22,8 @@ struct PictureListDialogTest : ::testing::Test {
   Settings settings;
   std::unique_ptr<RecordDialog> dialog;
 
-  void OpenTag() { dialog = MakeParameterDialog(nullptr, ParameterDialog::Tag, settings); }
-  void OpenCircleMix() { dialog = MakeParameterDialog(nullptr, ParameterDialog::CircleMix, settings); }
+  void OpenTag() { dialog = MakeParameterDialog(nullptr, OperationKind::Tag, settings); }
+  void OpenCircleMix() { dialog = MakeParameterDialog(nullptr, OperationKind::CircleMix, settings); }
   QListWidget* List() { return dialog->findChild<QListWidget*>("PictureFiles"); }
   QStringList Shown() {
     QStringList shown;

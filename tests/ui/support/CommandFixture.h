@@ -4,6 +4,7 @@
 
 #include "app/Workspace.h"
 #include "app/ui/CommandTable.h"
+#include "recipe/OperationTable.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark::test {
@@ -18,6 +19,7 @@ struct CommandFixture : ::testing::Test {
 
   CommandFixture() { RegisterAllCommands(table); }
 
+  static int IdOf(OperationKind kind) { return RowOf(kind).CommandId; }
   void Run(int id) { ASSERT_TRUE(table.Run(id, context)) << "no command " << id; }
 
   // A white picture of that size through File > New, as a user would make it.

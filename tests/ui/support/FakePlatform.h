@@ -31,7 +31,7 @@ class FakePlatform : public Platform {
   QWidget* DialogOwner = nullptr;
   std::vector<FileDialogRequest> FileRequests;
   std::deque<DialogScript> Dialogs;
-  std::vector<ParameterDialog> DialogsShown;
+  std::vector<RecordDialogKind> DialogsShown;
   std::deque<bool> InformationAnswers;
   std::vector<std::string> AboutTexts;
   int ProgramAboutCount = 0;
@@ -77,7 +77,7 @@ class FakePlatform : public Platform {
     return SaveChoice{*name, pattern};
   }
   QWidget* SetDialogOwner(QWidget* owner) override { return std::exchange(DialogOwner, owner); }
-  bool RunParameterDialog(ParameterDialog dialog, Settings& settings) override {
+  bool RunParameterDialog(RecordDialogKind dialog, Settings& settings) override {
     Events.push_back("dialog");
     DialogsShown.push_back(dialog);
     if (Dialogs.empty()) return false;
