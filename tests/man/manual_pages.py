@@ -5,7 +5,8 @@
   manual_pages.py tessmark PROGRAM PAGE VERSION   --version, and the options, operations and keys
                                                   of --help are the page's
   manual_pages.py vornade PROGRAM PAGE VERSION    --version, --help and a refused option without a
-                                                  display; the options of --help are the page's
+                                                  display; the options of --help are the page's; an
+                                                  X display that does not answer is no display
   manual_pages.py formats PROGRAM COMPLETION PAGE...
                                                   the picture files the pages and the completion
                                                   list are those tessmark --help lists
@@ -143,11 +144,21 @@ def check_tessmark(program, page, expected):
 
 def check_vornade(program, page, expected):
     # No display, as on a server or in a package build.
-    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE")}
     version(program, "vornade", expected, env)
     done = run([program, "--help"], env)
     if done.returncode != 0 or not done.stdout.startswith("Usage: vornade"):
         fail(f"vornade --help without a display: status {done.returncode}\n{done.stdout}{done.stderr}")
+    # An X display that does not answer, however it is named, is no display.
+    no_display = run([program], env)
+    silent = next(f":{number}" for number in range(4000, 4100) if not os.path.exists(f"/tmp/.X11-unix/X{number}"))
+    for more, arguments in (({"DISPLAY": silent}, []), ({"DISPLAY": ""}, []), ({}, ["-display", silent]),
+                            ({"QT_QPA_PLATFORM": "xcb"}, [])):
+        answer = run([program, *arguments], dict(env, **more))
+        if no_display.returncode != 1 or (answer.returncode, answer.stderr) != (1, no_display.stderr):
+            fail(f"vornade {arguments} with {more}: status {answer.returncode}, {answer.stderr!r}; expected 1 and "
+                 f"{no_display.stderr!r}, as without a display")
     refused = run([program, "--no-such-option"], env)
     if refused.returncode != 2 or refused.stderr.count("\n") != 1:
         fail(f"vornade --no-such-option: status {refused.returncode}, {refused.stderr!r}; expected 2 and one line")

@@ -23,7 +23,6 @@ bool IsUserInput(QEvent::Type type) {
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
     case QEvent::Drop:
-    case QEvent::Close:
       return true;
     default:
       return false;
@@ -58,7 +57,6 @@ bool EscapeWatcher::eventFilter(QObject* watched, QEvent* event) {
   if (!active_ || !IsUserInput(event->type())) return QObject::eventFilter(watched, event);
   if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
     escapePressed_ = true;
-  // A close request during a run would end the program under a running generator.
   event->ignore();
   return true;
 }

@@ -6,8 +6,9 @@
 namespace tessmark {
 
 // While a generator runs on the user-interface thread: notes Escape presses, swallows every other
-// user input (so no command starts inside another), and pumps pending events now and then so the
-// window keeps repainting and is not taken for hung.
+// key and click (so no command starts inside another), and pumps pending events now and then so
+// the window keeps repainting and is not taken for hung. Close requests pass: the window holds
+// them until the command has ended.
 class EscapeWatcher : public QObject {
   Q_OBJECT
 

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <utility>
 
 #include "app/BuildStamp.h"
 #include "app/CommandMessages.h"
@@ -96,7 +97,13 @@ QAction* MainWindow::CommandAction(int id) const {
   return found == actions_.end() ? nullptr : found->second;
 }
 
-bool MainWindow::RunCommand(int id) { return commands_.Run(id, context_); }
+bool MainWindow::RunCommand(int id) {
+  commandRunning_ = true;
+  const bool known = commands_.Run(id, context_);
+  commandRunning_ = false;
+  if (std::exchange(closeHeld_, false)) close();
+  return known;
+}
 
 void MainWindow::RebuildDisplay() {
   if (!state_.CurrentPicture) {
@@ -137,10 +144,12 @@ void MainWindow::EndProgram() {
   close();
 }
 
+// A paint run lets events through now and then; asking then would end the program under the
+// running generator, so the request waits for the command to end.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!ended_) ConfirmExit(context_);
-  if (ended_) event->accept();
-  else event->ignore();
+  if (!ended_ && commandRunning_) closeHeld_ = true;
+  else if (!ended_) ConfirmExit(context_);
+  event->setAccepted(ended_);
 }
 
 // Files from a file manager come as URLs; what is dropped decides the message, so every drop of

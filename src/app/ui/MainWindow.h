@@ -63,6 +63,8 @@ class MainWindow : public QMainWindow, public MainView {
   QLabel* status_;
   std::map<int, QAction*> actions_;
   bool ended_ = false;
+  bool commandRunning_ = false;
+  bool closeHeld_ = false;  // a close request that came while a command ran
 };
 
 }  // namespace tessmark

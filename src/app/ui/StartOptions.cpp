@@ -12,7 +12,7 @@ constexpr char Description[] =
     "join. See vornade(1); tessmark(1) paints the same pictures from the command line.";
 
 StartRequest Finish(int status, std::string output, std::string error = {}) {
-  return {false, false, status, std::move(output), std::move(error)};
+  return {false, std::nullopt, std::nullopt, status, std::move(output), std::move(error)};
 }
 
 // Qt's usage line names the program by the path it was started with, or by a placeholder while no
@@ -20,6 +20,11 @@ StartRequest Finish(int status, std::string output, std::string error = {}) {
 std::string HelpText(const QCommandLineParser& parser) {
   const QString text = parser.helpText();
   return "Usage: vornade [options]" + text.mid(text.indexOf('\n')).toStdString();
+}
+
+std::optional<std::string> Value(const QCommandLineParser& parser, const QCommandLineOption& option) {
+  if (!parser.isSet(option)) return std::nullopt;
+  return parser.value(option).toStdString();
 }
 
 }  // namespace
@@ -44,7 +49,7 @@ StartRequest ReadStartOptions(const QStringList& arguments) {
     return Finish(2, {}, "vornade: unexpected argument '" + parser.positionalArguments().first().toStdString() +
                              "' (see vornade --help)\n");
   }
-  return {true, parser.isSet(platform) || parser.isSet(display), 0, {}, {}};
+  return {true, Value(parser, platform), Value(parser, display), 0, {}, {}};
 }
 
 }  // namespace tessmark

@@ -10,7 +10,8 @@ namespace tessmark {
 // What the command line of vornade asks for before any window, or a display, exists.
 struct StartRequest {
   bool OpenWindow = true;
-  bool DisplayGiven = false;  // -platform or -display names where the window goes
+  std::optional<std::string> Platform;  // -platform: the Qt platform plug-in
+  std::optional<std::string> Display;   // -display: the X display
   int Status = 0;      // the exit status when no window opens
   std::string Output;  // the help or the version, for standard output
   std::string Error;   // one line for standard error

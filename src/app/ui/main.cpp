@@ -1,22 +1,13 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdio>
-#include <cstdlib>
 
+#include "app/DisplayCheck.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/StartOptions.h"
 #include "settings/Directories.h"
 
 namespace {
-
-// Without a display Qt aborts with a note about its platform plugin; say what to do instead.
-bool DisplayNamed() {
-#if defined(__unix__) && !defined(__APPLE__)
-  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
-#else
-  return true;
-#endif
-}
 
 // The program's words as Qt would read them, before any application object exists.
 QStringList Arguments(int argc, char* argv[]) {
@@ -33,7 +24,10 @@ int main(int argc, char* argv[]) {
   std::fputs(request.Output.c_str(), stdout);
   std::fputs(request.Error.c_str(), stderr);
   if (!request.OpenWindow) return request.Status;
-  if (!request.DisplayGiven && !DisplayNamed()) {
+  // Qt would abort with a note about its platform plug-in; say what to do instead.
+  const std::optional<std::string> x =
+      tessmark::XDisplayToOpen(request.Platform, request.Display, tessmark::ProcessEnvironment);
+  if (x && !tessmark::XDisplayAnswers(*x)) {
     std::fputs("vornade needs a display. Start it on a virtual one with: xvfb-run -a vornade\n"
                "or make pictures without a window with: tessmark --help\n",
                stderr);

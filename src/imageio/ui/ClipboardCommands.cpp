@@ -21,11 +21,14 @@ void PutOnClipboard(CommandContext& c, const std::optional<Bitmap32>& bitmap, Pi
                         MessageButtons::Ok);
 }
 
+// The window's own bitmap, not a new one: a change of connectable mode shows only at the next
+// rebuild, and the export is what the window shows. Built afresh only when the window has none.
 void ExportClipboardPicture(CommandContext& c) {
   if (!CheckPictureToExport(c)) return;
   const Picture& picture = *c.State.CurrentPicture;
-  PutOnClipboard(c, BuildDisplayBitmap(picture, c.State.View.Zoom, c.State.Connectable()),
-                 {DisplayWidth(picture.Width), picture.Height});
+  const PictureSize size{DisplayWidth(picture.Width), picture.Height};
+  if (c.State.DisplayBitmap) PutOnClipboard(c, c.State.DisplayBitmap, size);
+  else PutOnClipboard(c, BuildDisplayBitmap(picture, c.State.View.Zoom, c.State.Connectable()), size);
 }
 
 void ExportPart(CommandContext& c) {

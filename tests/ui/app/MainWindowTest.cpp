@@ -101,6 +101,22 @@ TEST(MainWindowClosing, ExitClosesWithoutAsking) {
   EXPECT_TRUE(desktop.Messages.empty());
 }
 
+TEST(MainWindowClosing, ACloseRequestDuringARunAsksOnceTheCommandHasEnded) {
+  FakePlatform desktop;
+  auto window = OpenWindow(desktop);
+  window->show();
+  desktop.ScriptOk();
+  window->RunCommand(command_id::New);
+  desktop.ScriptDialog([](Settings& s) { return (s.Circle.Count = 0) == 0; });
+  desktop.OnTimeRead = [&] { window->close(); };  // the seed is read once the run has started
+  desktop.EscapeAnswers = {false, true};  // the first poll discards an earlier press
+  desktop.MessageAnswers = {MessageAnswer::Yes};
+  window->RunCommand(command_id::Circle);
+  EXPECT_EQ(desktop.MessagesWhileBusy, 0);
+  EXPECT_EQ(desktop.Events.back(), "message:Confirm exit ?");
+  EXPECT_FALSE(window->isVisible());
+}
+
 TEST(MainWindowClosing, EnterAndEscapeDoNothing) {
   FakePlatform desktop;
   auto window = OpenWindow(desktop);

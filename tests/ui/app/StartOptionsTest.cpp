@@ -9,10 +9,11 @@ namespace {
 // (tests/man); here what opens the window.
 TEST(StartOptions, QtDisplayOptionsOpenTheWindowAndAStrayArgumentIsRefused) {
   EXPECT_TRUE(ReadStartOptions({"vornade"}).OpenWindow);
-  EXPECT_FALSE(ReadStartOptions({"vornade"}).DisplayGiven);
-  const StartRequest offscreen = ReadStartOptions({"vornade", "-platform", "offscreen", "-style", "Fusion"});
+  EXPECT_FALSE(ReadStartOptions({"vornade"}).Platform);
+  const StartRequest offscreen = ReadStartOptions({"vornade", "-platform", "offscreen", "-style", "Fusion", "--display", ":7"});
   EXPECT_TRUE(offscreen.OpenWindow);
-  EXPECT_TRUE(offscreen.DisplayGiven);
+  EXPECT_EQ(offscreen.Platform, "offscreen");
+  EXPECT_EQ(offscreen.Display, ":7");
   const StartRequest stray = ReadStartOptions({"vornade", "picture.png"});
   EXPECT_FALSE(stray.OpenWindow);
   EXPECT_EQ(stray.Status, 2);

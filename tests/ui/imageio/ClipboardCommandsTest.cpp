@@ -16,6 +16,7 @@
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "ui/support/CommandFixture.h"
+#include "view/DisplayBitmap.h"
 
 namespace tessmark {
 namespace {
@@ -92,6 +93,16 @@ TEST_F(ClipboardCommands, ExportCopiesThePictureAsShownRoundedUpToFourColumns) {
   EXPECT_EQ(image.pixel(5, 0), Rgb(PixelAt(Current(), 0, 0))) << "connectable: column 10 wraps to 0";
   EXPECT_EQ(image.pixel(6, 0), qRgb(255, 255, 255));
   EXPECT_EQ(image.pixel(0, 5), qRgb(255, 255, 255));
+}
+
+TEST_F(ClipboardCommands, ExportIsTheWindowsBitmapUntilItsNextRebuild) {
+  Use(PatternPicture(10, 10));
+  state.DisplayBitmap = BuildDisplayBitmap(Current(), 1, true);
+  state.Settings.Config.Connectable = 0;
+  Run(id::ExportClipboard);
+  const QImage image = OfferedImage();
+  ASSERT_EQ(image.size(), QSize(12, 10));
+  for (int x : {10, 11}) EXPECT_EQ(image.pixel(x, 3), Rgb(PixelAt(Current(), x - 10, 3))) << "column " << x;
 }
 
 TEST_F(ClipboardCommands, ExportRefusesAMissingOrTooSmallPicture) {
