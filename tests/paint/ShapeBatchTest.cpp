@@ -51,6 +51,32 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
   }
 }
 
+// Counts the copies made of it and the bands it is painted on.
+struct Tally {
+  int Copies = 0;
+  int Paints = 0;
+};
+struct TallyingPaint {
+  Tally* Counts;
+  explicit TallyingPaint(Tally* counts) : Counts(counts) {}
+  TallyingPaint(const TallyingPaint& other) : Counts(other.Counts) { ++Counts->Copies; }
+  TallyingPaint(TallyingPaint&&) = default;
+  void operator()(const Canvas&) const { ++Counts->Paints; }
+};
+
+TEST(ShapeBatch, AHeldShapeIsKeptOnceAndWhatItKeepsCountsTowardTheMemoryCap) {
+  Picture picture = test::WhitePicture(16, 64);  // 3072 bytes: at most 384 held
+  ShapeBatch<TallyingPaint> batch(picture, true, RowBands(picture, true, 8));
+  const ShapeBounds twoBands{4, 8, 4};
+  Tally light, heavy;
+  batch.Add(Drawn(twoBands, TallyingPaint(&light), 10), 255);
+  EXPECT_EQ(light.Paints, 0) << "held back";
+  batch.Add(Drawn(twoBands, TallyingPaint(&heavy), 384), 255);
+  EXPECT_EQ(heavy.Paints, 2) << "painted as soon as what is held reaches the cap";
+  EXPECT_EQ(light.Paints, 2);
+  EXPECT_EQ(light.Copies + heavy.Copies, 0) << "the bands share the shape";
+}
+
 TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {
   const Picture picture = test::WhitePicture(8, 100);  // bands of 30 rows: 0, 30, 60, 90 (10 rows)
   const RowBands wrapping(picture, true, 30), cut(picture, false, 30);
