@@ -5,6 +5,7 @@
 
 #include "picture/Rasterisers.h"
 #include "picture/RepeatedBlend.h"
+#include "picture/RowWrites.h"
 #include "picture/SpanPainter.h"
 #include "support/PaintFixture.h"
 
@@ -108,6 +109,31 @@ TEST(SpanPainter, ShapesOfAnySizeSettleEveryPixelTheyReach) {
     EXPECT_EQ(test::PixelAt(column, 5, 2), test::PixelAt(settled, 5, 2));
     EXPECT_EQ(test::PixelAt(column, 7, 2), test::PixelAt(Gradient(16, 9), 7, 2));
   }
+}
+
+// Rows wider than one counted stretch are counted too, and weight 0 keeps every pixel however
+// large the shape: either way painting ends at once rather than in minutes.
+TEST(SpanPainter, WideRowsAreCountedAStretchAtATimeAndWeightZeroWritesNothing) {
+  constexpr std::int32_t Huge = 1'000'000'000;
+  constexpr std::int32_t Wide = RowWrites::MaxColumns + 5;
+  const RepeatedBlend blend({9, 180, 77}, 1);
+  Picture settled = Gradient(Wide, 2);
+  blend.Apply(settled.Pixels(), std::int64_t{Wide} * 2, blend.Settled());
+  Picture disc = Gradient(Wide, 2);
+  DrawDisc(Canvas{disc, true, 1}, 3, 4, Huge, {9, 180, 77});
+  EXPECT_TRUE(test::SamePixels(disc, settled));
+  // Enough rows to be counted, across the border of two stretches.
+  constexpr std::int64_t Border = RowWrites::MaxColumns;
+  Picture counted = Gradient(Wide, 2), written = Gradient(Wide, 2);
+  FillRectangle(Canvas{counted, true, 1}, Border - 4, 0, Border + 3, 2'500'000, {9, 180, 77});
+  WriteEachPixel(Canvas{written, true, 1}, Border - 4, 0, Border + 3, 2'500'000, [](std::int64_t, std::int64_t) { return true; });
+  EXPECT_TRUE(test::SamePixels(counted, written));
+  Picture untouched = Gradient(64, 64);
+  const std::vector<Point> stroke{{0, 0}, {Huge, Huge + 1}, {Huge + 1, Huge}, {1, -1}};
+  DrawDisc(Canvas{untouched, true, 0}, 3, 4, Huge, {9, 180, 77});
+  DrawPolygon(Canvas{untouched, true, 0}, stroke, {9, 180, 77}, true);
+  DrawPolygon(Canvas{untouched, true, 0}, stroke, {9, 180, 77}, false);
+  EXPECT_TRUE(test::SamePixels(untouched, Gradient(64, 64)));
 }
 
 TEST(RepeatedBlend, AnyNumberOfWritesEndsWhereThatManyBlendsLeaveAPixel) {
