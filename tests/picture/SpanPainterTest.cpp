@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "picture/Rasterisers.h"
@@ -43,6 +44,12 @@ TEST(SpanPainter, ShapesFarOffAPictureWithoutWrapSkipTheirRowsOffThePicture) {
   EXPECT_EQ(test::PaintedPixels(picture), test::Block(2, 0, 4, 15));
   DrawDisc(canvas, 8, -1000000000, 1000000008, {4, 5, 6});
   EXPECT_EQ(test::PixelAt(picture, 8, 7), (Color{4, 5, 6}));
+  Picture outlines = test::WhitePicture(16, 16);
+  const std::vector<Point> wedge{{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
+  DrawPolygon(Canvas{outlines, false, 255}, wedge, {1, 2, 3}, false);  // its edges' steps on the picture only
+  std::set<std::pair<int, int>> diagonal;
+  for (int i = 0; i < 16; ++i) diagonal.insert({i, i});
+  EXPECT_EQ(test::PaintedPixels(outlines), diagonal);
 }
 
 // The straightforward painter: every pixel of the shape's bounding box that the shape holds, one
