@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "paint/GeneratorSteps.h"
@@ -51,30 +52,15 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
   }
 }
 
-// Counts the copies made of it and the bands it is painted on.
-struct Tally {
-  int Copies = 0;
-  int Paints = 0;
-};
-struct TallyingPaint {
-  Tally* Counts;
-  explicit TallyingPaint(Tally* counts) : Counts(counts) {}
-  TallyingPaint(const TallyingPaint& other) : Counts(other.Counts) { ++Counts->Copies; }
-  TallyingPaint(TallyingPaint&&) = default;
-  void operator()(const Canvas&) const { ++Counts->Paints; }
-};
-
 TEST(ShapeBatch, AHeldShapeIsKeptOnceAndWhatItKeepsCountsTowardTheMemoryCap) {
   Picture picture = test::WhitePicture(16, 64);  // 3072 bytes: at most 384 held
-  ShapeBatch<TallyingPaint> batch(picture, true, RowBands(picture, true, 8));
-  const ShapeBounds twoBands{4, 8, 4};
-  Tally light, heavy;
-  batch.Add(Drawn(twoBands, TallyingPaint(&light), 10), 255);
-  EXPECT_EQ(light.Paints, 0) << "held back";
-  batch.Add(Drawn(twoBands, TallyingPaint(&heavy), 384), 255);
-  EXPECT_EQ(heavy.Paints, 2) << "painted as soon as what is held reaches the cap";
-  EXPECT_EQ(light.Paints, 2);
-  EXPECT_EQ(light.Copies + heavy.Copies, 0) << "the bands share the shape";
+  const auto paints = std::make_shared<int>(0);  // its use count tells the copies
+  auto paint = [paints](const Canvas&) { ++*paints; };
+  ShapeBatch<decltype(paint)> batch(picture, true, RowBands(picture, true, 8));
+  batch.Add(Drawn({4, 8, 4}, paint, 10), 255);  // on two bands
+  EXPECT_EQ(paints.use_count(), 3) << "one copy held for both bands";
+  batch.Add(Drawn({4, 8, 4}, paint, 384), 255);
+  EXPECT_EQ(*paints, 4) << "both painted as soon as what is held reaches the cap";
 }
 
 TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <map>
-#include <string>
 
 #include "picture/Picture.h"
 #include "support/TempFolder.h"
@@ -56,60 +55,41 @@ TEST(MemoryFits, PicturesBeyondTheAvailableMemoryAreRefusedBeforeAllocation) {
   EXPECT_TRUE(SystemAvailableMemory());  // every Linux the program runs on has the file
 }
 
-// A made-up system: 8 GiB free, and the files given beneath the root.
-std::optional<std::uint64_t> AvailableWith(const std::map<std::string, std::string>& files) {
+// A made-up system: 8 GiB free, what the process's groups are, and the files of the groups.
+std::optional<std::uint64_t> AvailableWith(const std::string& groups, const std::map<std::string, std::string>& files) {
   const test::TempFolder root;
-  std::map<std::string, std::string> all = {{"proc/meminfo", "MemAvailable: 8388608 kB\n"}};
+  std::map<std::string, std::string> all = {{"proc/meminfo", "MemAvailable: 8388608 kB\n"}, {"proc/self/cgroup", groups}};
   all.insert(files.begin(), files.end());
   for (const auto& [path, text] : all) {
-    std::filesystem::create_directories((root.Path / path).parent_path());
-    test::WriteText(root.File(path), text);
+    const std::filesystem::path file = root.Path / (path.starts_with("proc/") ? path : "sys/fs/cgroup/" + path);
+    std::filesystem::create_directories(file.parent_path());
+    test::WriteText(file.string(), text);
   }
   return AvailableMemoryUnder(root.Path);
 }
 
 TEST(AvailableMemoryUnder, TheTightestControlGroupOnTheWayUpLowersTheSystemFigure) {
-  constexpr std::uint64_t System = 8ull << 30;
-  const std::string unified = "0::/a/b\n";
-  const std::string legacy = "5:cpu,memory:/c\n";
   const struct {
+    std::string Groups;
     std::map<std::string, std::string> Files;
     std::optional<std::uint64_t> Expected;
   } cases[] = {
-      {{}, System},
-      {{{"proc/self/cgroup", unified}}, System},  // no limit files at all
-      {{{"proc/self/cgroup", unified},
-        {"sys/fs/cgroup/a/b/memory.max", "max\n"},
-        {"sys/fs/cgroup/a/b/memory.current", "100\n"},
-        {"sys/fs/cgroup/a/memory.max", "1000\n"},
-        {"sys/fs/cgroup/a/memory.current", "400\n"},
-        {"sys/fs/cgroup/a/memory.stat", "active_file 7\ninactive_file 50\n"}},
-       650},  // the ancestor's limit, its idle page cache counted as free
-      {{{"proc/self/cgroup", unified},
-        {"sys/fs/cgroup/a/b/memory.max", "300\n"},
-        {"sys/fs/cgroup/a/b/memory.current", "500\n"}},
-       0},  // over its limit already
-      {{{"proc/self/cgroup", "1:name=systemd:/c\n" + legacy},
-        {"sys/fs/cgroup/memory/c/memory.limit_in_bytes", "9223372036854771712\n"},
-        {"sys/fs/cgroup/memory/c/memory.usage_in_bytes", "5\n"},
-        {"sys/fs/cgroup/memory/memory.limit_in_bytes", "2000\n"},
-        {"sys/fs/cgroup/memory/memory.usage_in_bytes", "500\n"}},
-       1500},  // the root of a container's hierarchy
-      {{{"proc/self/cgroup", "0::/../x\n"},
-        {"sys/fs/cgroup/memory.max", "10\n"},
-        {"sys/fs/cgroup/memory.current", "lots\n"},
-        {"sys/x/memory.max", "10\n"},
-        {"sys/x/memory.current", "0\n"}},
-       System},  // no climbing out of the hierarchy, no half-read figures
-      {{{"proc/meminfo", ""},
-        {"proc/self/cgroup", legacy},
-        {"sys/fs/cgroup/memory/c/memory.limit_in_bytes", "70\n"},
-        {"sys/fs/cgroup/memory/c/memory.usage_in_bytes", "20\n"}},
-       50},
+      // The ancestor's limit is the tighter, its idle page cache counted as free.
+      {"0::/a/b\n",
+       {{"a/b/memory.max", "max\n"}, {"a/b/memory.current", "100\n"}, {"a/memory.max", "1000\n"},
+        {"a/memory.current", "400\n"}, {"a/memory.stat", "active_file 7\ninactive_file 50\n"}},
+       650},
+      {"0::/a\n", {{"a/memory.max", "300\n"}, {"a/memory.current", "500\n"}}, 0},
+      // A container sees only the root of its hierarchy; a half-read figure or a path out of the
+      // hierarchy sets no limit.
+      {"1:name=systemd:/c\n5:cpu,memory:/c\n",
+       {{"memory/memory.limit_in_bytes", "2000\n"}, {"memory/memory.usage_in_bytes", "500\n"},
+        {"memory/c/memory.limit_in_bytes", "70\n"}, {"memory/c/memory.usage_in_bytes", "lots\n"}},
+       1500},
+      {"0::/../x\n", {{"../x/memory.max", "10\n"}, {"../x/memory.current", "0\n"}}, 8ull << 30},
+      {"0::/\n", {{"proc/meminfo", ""}, {"memory.max", "70\n"}, {"memory.current", "20\n"}}, 50},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(AvailableWith(c.Files), c.Expected) << (c.Files.empty() ? "" : c.Files.begin()->second);
-  }
+  for (const auto& c : cases) EXPECT_EQ(AvailableWith(c.Groups, c.Files), c.Expected) << c.Groups;
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <set>
 #include <vector>
 
 #include "picture/Rasterisers.h"
@@ -47,9 +46,9 @@ TEST(SpanPainter, ShapesFarOffAPictureWithoutWrapSkipTheirRowsOffThePicture) {
   Picture outlines = test::WhitePicture(16, 16);
   const std::vector<Point> wedge{{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
   DrawPolygon(Canvas{outlines, false, 255}, wedge, {1, 2, 3}, false);  // its edges' steps on the picture only
-  std::set<std::pair<int, int>> diagonal;
-  for (int i = 0; i < 16; ++i) diagonal.insert({i, i});
-  EXPECT_EQ(test::PaintedPixels(outlines), diagonal);
+  Picture diagonal = test::WhitePicture(16, 16);
+  DrawLine(Canvas{diagonal, false, 255}, {1, 2, 3}, 0, 0, 16, 16);
+  EXPECT_TRUE(test::SamePixels(outlines, diagonal));
 }
 
 // The straightforward painter: every pixel of the shape's bounding box that the shape holds, one
@@ -136,10 +135,8 @@ TEST(SpanPainter, WideRowsAreCountedAStretchAtATimeAndWeightZeroWritesNothing) {
   WriteEachPixel(Canvas{written, true, 1}, Border - 4, 0, Border + 3, 2'500'000, [](std::int64_t, std::int64_t) { return true; });
   EXPECT_TRUE(test::SamePixels(counted, written));
   Picture untouched = Gradient(64, 64);
-  const std::vector<Point> stroke{{0, 0}, {Huge, Huge + 1}, {Huge + 1, Huge}, {1, -1}};
   DrawDisc(Canvas{untouched, true, 0}, 3, 4, Huge, {9, 180, 77});
-  DrawPolygon(Canvas{untouched, true, 0}, stroke, {9, 180, 77}, true);
-  DrawPolygon(Canvas{untouched, true, 0}, stroke, {9, 180, 77}, false);
+  DrawPolygon(Canvas{untouched, true, 0}, std::vector<Point>{{0, 0}, {Huge, Huge + 1}, {1, -1}}, {9, 180, 77}, false);
   EXPECT_TRUE(test::SamePixels(untouched, Gradient(64, 64)));
 }
 

@@ -26,8 +26,7 @@ struct CommandRun {
                                           .ErrorsIsTerminal = false,
                                           .RandomSeed = [] { return std::uint32_t{1234567}; },
                                           .StopRequested = [this] {
-                                            if (++Polls == OutOfMemoryAtPoll) throw std::bad_alloc();
-                                            return Polls == StopAtPoll;
+                                            return ++Polls == OutOfMemoryAtPoll ? throw std::bad_alloc() : Polls == StopAtPoll;
                                           },
                                           .Steady = std::chrono::steady_clock::now,
                                           .ProgramDirectory = ProgramDirectory()};

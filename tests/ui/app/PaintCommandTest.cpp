@@ -102,13 +102,11 @@ TEST_F(PaintCommandTest, MemoryRunningOutPartWayBringsThePictureBackUnrecorded) 
   MakePicture(16, 16);
   desktop.ScriptOk();
   const std::size_t recorded = state.PictureRecipe.Steps.size();
-  PaintCommand(context, {ParameterDialog::Circle, false, [](CommandContext&, PaintContext& paint) {
-                           RepeatShapes(paint, 0, [&] {
-                             paint.CurrentBlendWeight = 9;
-                             WritePixel(paint.ShapeCanvas(), 1, 1, Color{0, 0, 0});
-                             throw std::bad_alloc();
-                           });
-                           return GeneratorOutcome();
+  PaintCommand(context, {ParameterDialog::Circle, false, [](CommandContext&, PaintContext& paint) -> GeneratorOutcome {
+                           paint.Seed();
+                           paint.CurrentBlendWeight = 9;
+                           WritePixel(paint.ShapeCanvas(), 1, 1, Color{0, 0, 0});
+                           throw std::bad_alloc();
                          }});
   EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "message:" + OutOfMemoryMessage().Text, "rebuild"}));
   EXPECT_TRUE(test::PaintedPixels(*state.CurrentPicture).empty());
