@@ -131,14 +131,15 @@ void CirclesBySize(benchmark::State& state, std::uint8_t percent) {
   PaintShapes(state, "circles at one density", [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size);
 }
 
-// One shape at mixage 50 %, each of its pixels written many times over; the same shape every time.
-void HugeShape(benchmark::State& state, const Generator& paint) {
+// One shape at mixage 50 % (or the percentage given), each of its pixels written many times over;
+// the same shape every time.
+void HugeShape(benchmark::State& state, const Generator& paint, std::uint8_t percent = 50) {
   Picture picture = WhitePicture(static_cast<std::int32_t>(state.range(0)));
   std::uint8_t weight = 255;
   RandomValue random;
   const Palette palette = BlackPalette();
   for (auto _ : state) {
-    PaintContext context = MakeContext(picture, weight, random, palette, 50);
+    PaintContext context = MakeContext(picture, weight, random, palette, percent);
     paint(context);
     benchmark::ClobberMemory();
   }
@@ -175,6 +176,36 @@ void HugeStroke(benchmark::State& state) {
   HugeShape(state, [&](PaintContext& c) { PaintVectors(c, params); });
 }
 
+// The costliest single shapes the dialogs let through, on pictures of range(0) square at mixage
+// range(1) % (0 changes nothing, so it must cost nothing): the longest reach, and the longest
+// thinnest strokes and outlines, which cover few pixels per row and so never settle a row early.
+// A range draws at most 32767 above its minimum.
+constexpr std::int32_t Longest = 2'147'483'647;
+constexpr std::int32_t Nearest = Longest - 32767;
+
+std::uint8_t Percent(const benchmark::State& state) { return static_cast<std::uint8_t>(state.range(1)); }
+
+void WorstDisc(benchmark::State& state) {
+  const CircleParams params{.Raymin = Longest - 1, .Raymax = Longest, .Count = 1};
+  HugeShape(state, [&](PaintContext& c) { PaintCircles(c, params); }, Percent(state));
+}
+
+void WorstRectangle(benchmark::State& state) {
+  const RectangleParams params{.XMin = 1, .YMin = Longest - 1, .XMax = 2, .YMax = Longest, .Count = 1};
+  HugeShape(state, [&](PaintContext& c) { PaintRectangles(c, params); }, Percent(state));
+}
+
+void WorstPolygon(benchmark::State& state, std::uint8_t fill) {
+  const PolygonParams params{.RayMin = Nearest, .RayMax = Longest, .AngMin = 0, .AngMax = 1, .Count = 1, .Fill = fill};
+  HugeShape(state, [&](PaintContext& c) { PaintPolygons(c, params); }, Percent(state));
+}
+
+void WorstStroke(benchmark::State& state, std::uint8_t fill) {
+  const VectorParams params{
+      .LengthMin = Nearest, .LengthMax = Longest, .WeightMin = 1, .WeightMax = 2, .Count = 1, .Fill = fill};
+  HugeShape(state, [&](PaintContext& c) { PaintVectors(c, params); }, Percent(state));
+}
+
 void WholePicture(benchmark::State& state, const std::function<void(Picture&)>& operation) {
   Picture picture = WhitePicture();
   for (auto _ : state) {
@@ -209,6 +240,12 @@ BENCHMARK(HugeDisc)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMilliseco
 BENCHMARK(HugeRectangle)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(HugePolygon)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(HugeStroke)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstDisc)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstRectangle)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorstPolygon, filled, 1)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorstPolygon, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorstStroke, filled, 1)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorstStroke, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, colour, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, monochrome, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fill, weight127, 127)->Unit(benchmark::kMillisecond);

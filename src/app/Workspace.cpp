@@ -35,6 +35,15 @@ bool RestoreUndoSnapshot(Workspace& workspace) {
   return true;
 }
 
+void ReturnToUndoSnapshot(Workspace& workspace) {
+  if (!workspace.UndoPicture || !workspace.CurrentPicture) return;
+  const Picture& snapshot = *workspace.UndoPicture;
+  Picture& picture = *workspace.CurrentPicture;
+  if (picture.Width != snapshot.Width || picture.Height != snapshot.Height) return;
+  std::copy_n(snapshot.Pixels(), snapshot.ByteCount(), picture.Pixels());
+  workspace.PictureRecipe = workspace.UndoRecipe;
+}
+
 void StartNewPicture(Workspace& workspace, Picture picture) {
   workspace.PictureRecipe = WhiteRecipe(picture.Width, picture.Height);
   workspace.CurrentPicture = std::move(picture);

@@ -51,6 +51,10 @@ bool TakeUndoSnapshot(Workspace& workspace);
 // kept, when the copy does not fit in memory.
 bool RestoreUndoSnapshot(Workspace& workspace);
 
+// After a command that failed part way, the picture and its recipe as the snapshot taken for that
+// command holds them: copied over the picture's own pixels, since memory has just run out.
+void ReturnToUndoSnapshot(Workspace& workspace);
+
 // The new picture becomes the current one, its recipe starting from white or from the picture as
 // it was taken in (an import).
 void StartNewPicture(Workspace& workspace, Picture picture);

@@ -1,5 +1,7 @@
 #include "cli/Run.h"
 
+#include <new>
+
 #include "base/Version.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
@@ -34,6 +36,15 @@ std::string LoadPalette(const CommandLine& line, Palette& palette, std::ostream&
   return {};
 }
 
+// Memory running out part way through an operation ends the run before anything is written.
+std::string RunWithinMemory(const Operation& operation, std::uint32_t seed, PaintSession& session) {
+  try {
+    return RunOperation(operation, seed, session);
+  } catch (const std::bad_alloc&) {
+    return Concat("not enough memory to run ", operation.Name);
+  }
+}
+
 // Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
 // operations paint different shapes and each can be repeated alone.
 std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment) {
@@ -44,7 +55,7 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
   if (!picture) return picture.Error;
   PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
   for (const Operation& operation : line.Operations) {
-    if (std::string error = RunOperation(operation, seed++, session); !error.empty()) return error;
+    if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
   }
   return WriteOutput(*picture.Value, line.Format, line.OutputFile);
 }

@@ -38,8 +38,12 @@ void PaintPolygons(PaintContext& context, const PolygonParams& params) {
     DrawVertices(context.Random, params, centre, vertices);
     const Color color = PickPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    return Drawn(BoundsOf(vertices), [points = std::vector<Point>(vertices), color, fill = params.Fill != 0](
-                                         const Canvas& canvas) { DrawPolygon(canvas, points, color, fill); });
+    return Drawn(
+        BoundsOf(vertices),
+        [points = std::vector<Point>(vertices), color, fill = params.Fill != 0](const Canvas& canvas) {
+          DrawPolygon(canvas, points, color, fill);
+        },
+        vertices.size() * sizeof(Point));
   });
 }
 

@@ -1,9 +1,12 @@
 #include "picture/AvailableMemory.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <limits>
 #include <sstream>
+
+#include "picture/ControlGroupMemory.h"
 
 namespace tessmark {
 namespace {
@@ -37,12 +40,18 @@ std::optional<std::uint64_t> ParseMeminfo(std::string_view text) {
                                                                         : *available + swap;
 }
 
-std::optional<std::uint64_t> SystemAvailableMemory() {
-  std::ifstream file("/proc/meminfo");
-  if (!file) return std::nullopt;
-  std::ostringstream text;
-  text << file.rdbuf();
-  return ParseMeminfo(text.str());
+std::optional<std::uint64_t> SystemAvailableMemory() { return AvailableMemoryUnder("/"); }
+
+std::optional<std::uint64_t> AvailableMemoryUnder(const std::filesystem::path& root) {
+  std::optional<std::uint64_t> system;
+  if (std::ifstream file(root / "proc/meminfo"); file) {
+    std::ostringstream text;
+    text << file.rdbuf();
+    system = ParseMeminfo(text.str());
+  }
+  const std::optional<std::uint64_t> group = ControlGroupHeadroom(root);
+  if (system && group) return std::min(*system, *group);
+  return system ? system : group;
 }
 
 bool MemoryFits(std::uint64_t bytes, const AvailableMemory& available) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string_view>
@@ -13,8 +14,12 @@ namespace tessmark {
 // tests replace.
 using AvailableMemory = std::function<std::optional<std::uint64_t>()>;
 
-// MemAvailable plus SwapFree from /proc/meminfo.
+// MemAvailable plus SwapFree from /proc/meminfo, or less where the process's control groups
+// leave less room.
 std::optional<std::uint64_t> SystemAvailableMemory();
+
+// The same from the files beneath root instead of "/".
+std::optional<std::uint64_t> AvailableMemoryUnder(const std::filesystem::path& root);
 
 // The same from the text of such a file; nothing without a MemAvailable line.
 std::optional<std::uint64_t> ParseMeminfo(std::string_view text);

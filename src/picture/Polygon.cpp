@@ -68,7 +68,7 @@ bool PointInPolygon(std::span<const std::int32_t> xs, std::span<const std::int32
 }
 
 void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, bool fill) {
-  if (points.empty()) return;
+  if (points.empty() || canvas.BlendWeight == 0) return;  // weight 0 keeps every pixel as it is
   if (!fill) {
     for (std::size_t k = 1; k <= points.size(); ++k) {
       const Point& from = points[k - 1];

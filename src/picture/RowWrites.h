@@ -7,12 +7,19 @@
 
 namespace tessmark {
 
-// How many times one shape writes each pixel of one picture row. A run is taken whole however
-// long it is: its full laps of the row count for every pixel, the rest for one range.
+// How many times one shape writes each pixel of one stretch of a picture row. A run is taken
+// whole however long it is: its full laps of the row count for every pixel, the rest for one range.
 class RowWrites {
  public:
+  // The widest stretch counted at once: a count takes 8 bytes a pixel, so a very wide row is
+  // counted a stretch at a time.
+  static constexpr std::int32_t MaxColumns = 1 << 20;
+
   // Counts beyond `enough` (the blend's Settled) change nothing and are not kept.
   RowWrites(std::int32_t width, std::int64_t enough);
+
+  // Counts from now on the pixels first ... first + MaxColumns - 1 of the row (those there are).
+  void Start(std::int32_t first);
 
   // Pixels x ... x + length - 1 of the row, wrapped round, each written `times` more times.
   void Add(std::int64_t x, std::int64_t length, std::int64_t times = 1);
@@ -20,7 +27,7 @@ class RowWrites {
   // Every pixel has been written enough times: further runs onto the row change nothing.
   bool Settled() const { return laps_ >= enough_; }
 
-  // Lays the counted writes onto the row's pixels and starts again from none.
+  // Lays the counted writes onto the stretch's pixels in the row and starts again from none.
   void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
 
  private:
@@ -28,9 +35,10 @@ class RowWrites {
 
   std::int32_t width_;
   std::int64_t enough_;
+  std::int32_t first_ = 0, columns_;  // the stretch counted
   std::int64_t laps_ = 0;  // writes every pixel has had
   bool ranges_ = false;
-  // steps_[x]: how much more pixel x has had than pixel x - 1, beyond the laps.
+  // steps_[x]: how much more pixel first_ + x has had than the one before it, beyond the laps.
   std::vector<std::int64_t> steps_;
 };
 

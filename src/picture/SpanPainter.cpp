@@ -33,6 +33,7 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
 }
 
 void SpanPainter::PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length) {
+  if (run_.Weight() == 0) return;
   if (!CountsWrites(yTo - yFrom, length)) {
     PaintRows(yFrom, yTo, x, length, [&](std::int64_t y) { Paint(x, y, length); });
     return;
@@ -45,11 +46,9 @@ void SpanPainter::PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64
 
 bool SpanPainter::CountsWrites(std::int64_t rows, std::int64_t length) const {
   // Counting costs a few passes over the picture, so it pays once the straight writes come to
-  // several times its area; a row of the counts takes 8 bytes a pixel, so very wide pictures do
-  // without.
+  // several times its area.
   constexpr double AreasWorthCounting = 8;
-  constexpr std::int32_t WidestCounted = 1 << 20;
-  if (!connectable_ || run_.Weight() == 0 || picture_.Width > WidestCounted) return false;
+  if (!connectable_ || run_.Weight() == 0) return false;
   // Stored runs are cut to one lap of the row; blended ones write every lap.
   const std::int64_t written = run_.Weight() == 255 ? std::min<std::int64_t>(length, picture_.Width) : length;
   return static_cast<double>(rows) * static_cast<double>(written) >

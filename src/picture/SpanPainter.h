@@ -42,7 +42,7 @@ class SpanPainter {
       yFrom = std::max<std::int64_t>(yFrom, firstRow_);
       yTo = std::min<std::int64_t>(yTo, endRow_);
     }
-    if (yFrom >= yTo) return;
+    if (yFrom >= yTo || run_.Weight() == 0) return;  // weight 0 keeps every pixel as it is
     if (CountsWrites(yTo - yFrom, length)) {
       CountRows([&](std::int32_t row, RowWrites& writes) {
         for (std::int64_t y = FirstRowOnto(row, yFrom); y < yTo && !writes.Settled(); y += picture_.Height) paintRow(y);
@@ -76,14 +76,18 @@ class SpanPainter {
   // Whether the shape's writes are worth counting rather than making one by one.
   bool CountsWrites(std::int64_t rows, std::int64_t length) const;
 
-  // Calls countRow(row, writes) for every picture row, then lays what it counted onto the row.
+  // Calls countRow(row, writes) for every stretch of every picture row, then lays what it counted
+  // onto the stretch.
   template <class CountRow> void CountRows(CountRow&& countRow) {
     const RepeatedBlend blend(colour_, run_.Weight());
     RowWrites writes(picture_.Width, blend.Settled());
     counts_ = &writes;
     for (std::int32_t row = firstRow_; row < endRow_; ++row) {
-      countRow(row, writes);
-      writes.ApplyTo(picture_.Row(row), blend);
+      for (std::int64_t first = 0; first < picture_.Width; first += RowWrites::MaxColumns) {
+        writes.Start(static_cast<std::int32_t>(first));
+        countRow(row, writes);
+        writes.ApplyTo(picture_.Row(row), blend);
+      }
     }
     counts_ = nullptr;
   }

@@ -83,6 +83,16 @@ TEST_F(Tessmark, CtrlCSaysHowManyShapesWerePaintedSoTheCountRepeatsIt) {
   EXPECT_EQ(Output({"--seed", "6", "polygon:count=39", "circle:count=3"}), ReadWholeFile(path, 1 << 26).Bytes);
 }
 
+TEST_F(Tessmark, MemoryRunningOutWhilePaintingIsOneLineAndLeavesTheOldOutput) {
+  const std::string path = folder.File("kept.bmp");
+  test::WriteBytes(path, Bytes{1, 2, 3});
+  test::CommandRun run;
+  run.OutOfMemoryAtPoll = 5;
+  EXPECT_EQ(run({"-o", path, "circle:count=1", "polygon:count=9"}), 1);
+  EXPECT_EQ(run.Errors.str(), "tessmark: not enough memory to run polygon\n");
+  EXPECT_EQ(ReadWholeFile(path, 100).Bytes, (Bytes{1, 2, 3}));
+}
+
 TEST_F(Tessmark, RunsResponseFilesAsTheirWords) {
   Output({"--seed", "3", "--size", "32x32", "circle:count=4"}, "a b.png");
   const std::string inner = folder.File("inner.txt");

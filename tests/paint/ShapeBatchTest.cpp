@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "paint/GeneratorSteps.h"
@@ -49,6 +50,17 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
       EXPECT_TRUE(test::SamePixels(expected, banded)) << "connectable " << connectable << ", bands of " << bandRows;
     }
   }
+}
+
+TEST(ShapeBatch, AHeldShapeIsKeptOnceAndWhatItKeepsCountsTowardTheMemoryCap) {
+  Picture picture = test::WhitePicture(16, 64);  // 3072 bytes: at most 384 held
+  const auto paints = std::make_shared<int>(0);  // its use count tells the copies
+  auto paint = [paints](const Canvas&) { ++*paints; };
+  ShapeBatch<decltype(paint)> batch(picture, true, RowBands(picture, true, 8));
+  batch.Add(Drawn({4, 8, 4}, paint, 10), 255);  // on two bands
+  EXPECT_EQ(paints.use_count(), 3) << "one copy held for both bands";
+  batch.Add(Drawn({4, 8, 4}, paint, 384), 255);
+  EXPECT_EQ(*paints, 4) << "both painted as soon as what is held reaches the cap";
 }
 
 TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {

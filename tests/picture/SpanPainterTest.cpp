@@ -5,6 +5,7 @@
 
 #include "picture/Rasterisers.h"
 #include "picture/RepeatedBlend.h"
+#include "picture/RowWrites.h"
 #include "picture/SpanPainter.h"
 #include "support/PaintFixture.h"
 
@@ -42,6 +43,12 @@ TEST(SpanPainter, ShapesFarOffAPictureWithoutWrapSkipTheirRowsOffThePicture) {
   EXPECT_EQ(test::PaintedPixels(picture), test::Block(2, 0, 4, 15));
   DrawDisc(canvas, 8, -1000000000, 1000000008, {4, 5, 6});
   EXPECT_EQ(test::PixelAt(picture, 8, 7), (Color{4, 5, 6}));
+  Picture outlines = test::WhitePicture(16, 16);
+  const std::vector<Point> wedge{{-2000000000, -2000000000}, {2000000000, 2000000000}, {-2000000000, 2000000000}};
+  DrawPolygon(Canvas{outlines, false, 255}, wedge, {1, 2, 3}, false);  // its edges' steps on the picture only
+  Picture diagonal = test::WhitePicture(16, 16);
+  DrawLine(Canvas{diagonal, false, 255}, {1, 2, 3}, 0, 0, 16, 16);
+  EXPECT_TRUE(test::SamePixels(outlines, diagonal));
 }
 
 // The straightforward painter: every pixel of the shape's bounding box that the shape holds, one
@@ -108,6 +115,29 @@ TEST(SpanPainter, ShapesOfAnySizeSettleEveryPixelTheyReach) {
     EXPECT_EQ(test::PixelAt(column, 5, 2), test::PixelAt(settled, 5, 2));
     EXPECT_EQ(test::PixelAt(column, 7, 2), test::PixelAt(Gradient(16, 9), 7, 2));
   }
+}
+
+// Rows wider than one counted stretch are counted too, and weight 0 keeps every pixel however
+// large the shape: either way painting ends at once rather than in minutes.
+TEST(SpanPainter, WideRowsAreCountedAStretchAtATimeAndWeightZeroWritesNothing) {
+  constexpr std::int32_t Huge = 1'000'000'000;
+  constexpr std::int32_t Wide = RowWrites::MaxColumns + 5;
+  const RepeatedBlend blend({9, 180, 77}, 1);
+  Picture settled = Gradient(Wide, 2);
+  blend.Apply(settled.Pixels(), std::int64_t{Wide} * 2, blend.Settled());
+  Picture disc = Gradient(Wide, 2);
+  DrawDisc(Canvas{disc, true, 1}, 3, 4, Huge, {9, 180, 77});
+  EXPECT_TRUE(test::SamePixels(disc, settled));
+  // Enough rows to be counted, across the border of two stretches.
+  constexpr std::int64_t Border = RowWrites::MaxColumns;
+  Picture counted = Gradient(Wide, 2), written = Gradient(Wide, 2);
+  FillRectangle(Canvas{counted, true, 1}, Border - 4, 0, Border + 3, 2'500'000, {9, 180, 77});
+  WriteEachPixel(Canvas{written, true, 1}, Border - 4, 0, Border + 3, 2'500'000, [](std::int64_t, std::int64_t) { return true; });
+  EXPECT_TRUE(test::SamePixels(counted, written));
+  Picture untouched = Gradient(64, 64);
+  DrawDisc(Canvas{untouched, true, 0}, 3, 4, Huge, {9, 180, 77});
+  DrawPolygon(Canvas{untouched, true, 0}, std::vector<Point>{{0, 0}, {Huge, Huge + 1}, {1, -1}}, {9, 180, 77}, false);
+  EXPECT_TRUE(test::SamePixels(untouched, Gradient(64, 64)));
 }
 
 TEST(RepeatedBlend, AnyNumberOfWritesEndsWhereThatManyBlendsLeaveAPixel) {

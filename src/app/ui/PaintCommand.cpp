@@ -1,5 +1,8 @@
 #include "app/ui/PaintCommand.h"
 
+#include <new>
+
+#include "app/CommandMessages.h"
 #include "app/ui/LivePainting.h"
 #include "recipe/OperationTable.h"
 
@@ -7,6 +10,18 @@ namespace tessmark {
 namespace {
 
 constexpr const char* DontShowInformation = "dontshowinformation1";
+
+// Memory running out part way through leaves the picture and the weight as the command found them.
+GeneratorOutcome GenerateWithinMemory(CommandContext& c, const PaintOperation& operation, PaintContext& paint) {
+  const std::uint8_t weight = c.State.CurrentBlendWeight;
+  try {
+    return operation.Generate(c, paint);
+  } catch (const std::bad_alloc&) {
+    ReturnToUndoSnapshot(c.State);
+    c.State.CurrentBlendWeight = weight;
+    return {OutOfMemoryMessage(), true};
+  }
+}
 
 }  // namespace
 
@@ -36,7 +51,7 @@ void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
   paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
   GeneratorOutcome outcome;
-  c.Desktop.RunBusy([&] { outcome = operation.Generate(c, paint); });
+  c.Desktop.RunBusy([&] { outcome = GenerateWithinMemory(c, operation, paint); });
   Workspace& s = c.State;
   if (!outcome.Message && seed) RecordRun(s.PictureRecipe, operation.Kind, s.Settings, s.CurrentPalette, *seed, paint.ShapesPainted);
   if (outcome.Message) c.Desktop.ShowMessage(*outcome.Message, MessageButtons::Ok);

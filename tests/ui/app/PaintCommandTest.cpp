@@ -98,6 +98,22 @@ TEST_F(PaintCommandTest, EscapeStopsAfterTheCurrentShapeAndUndoBringsThePictureB
   EXPECT_TRUE(test::PaintedPixels(*state.CurrentPicture).empty());
 }
 
+TEST_F(PaintCommandTest, MemoryRunningOutPartWayBringsThePictureBackUnrecorded) {
+  MakePicture(16, 16);
+  desktop.ScriptOk();
+  const std::size_t recorded = state.PictureRecipe.Steps.size();
+  PaintCommand(context, {ParameterDialog::Circle, false, [](CommandContext&, PaintContext& paint) -> GeneratorOutcome {
+                           paint.Seed();
+                           paint.CurrentBlendWeight = 9;
+                           WritePixel(paint.ShapeCanvas(), 1, 1, Color{0, 0, 0});
+                           throw std::bad_alloc();
+                         }});
+  EXPECT_EQ(desktop.Events, (Events{"dialog", "busy", "message:" + OutOfMemoryMessage().Text, "rebuild"}));
+  EXPECT_TRUE(test::PaintedPixels(*state.CurrentPicture).empty());
+  EXPECT_EQ(state.CurrentBlendWeight, 255);
+  EXPECT_EQ(state.PictureRecipe.Steps.size(), recorded);
+}
+
 TEST_F(PaintCommandTest, ReminderShowsUntilSwitchedOffAndComesBackWhenSwitchedOn) {
   MakePicture(16, 16);
   desktop.InformationAnswers = {true};
