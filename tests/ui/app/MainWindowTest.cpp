@@ -9,6 +9,7 @@
 #include "app/CommandIds.h"
 #include "app/MainMenu.h"
 #include "app/ui/CommandTable.h"
+#include "recipe/OperationTable.h"
 #include "ui/support/FakePlatform.h"
 
 namespace tessmark {
@@ -111,7 +112,7 @@ TEST(MainWindowClosing, ACloseRequestDuringARunAsksOnceTheCommandHasEnded) {
   desktop.OnTimeRead = [&] { window->close(); };  // the seed is read once the run has started
   desktop.EscapeAnswers = {false, true};  // the first poll discards an earlier press
   desktop.MessageAnswers = {MessageAnswer::Yes};
-  window->RunCommand(command_id::Circle);
+  window->RunCommand(RowOf(OperationKind::Circle).CommandId);
   EXPECT_EQ(desktop.MessagesWhileBusy, 0);
   EXPECT_EQ(desktop.Events.back(), "message:Confirm exit ?");
   EXPECT_FALSE(window->isVisible());
