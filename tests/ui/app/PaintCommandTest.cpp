@@ -102,7 +102,7 @@ TEST_F(PaintCommandTest, MemoryRunningOutPartWayBringsThePictureBackUnrecorded) 
   MakePicture(16, 16);
   desktop.ScriptOk();
   const std::size_t recorded = state.PictureRecipe.Steps.size();
-  PaintCommand(context, {ParameterDialog::Circle, false, [](CommandContext&, PaintContext& paint) -> GeneratorOutcome {
+  PaintCommand(context, {OperationKind::Circle, false, [](CommandContext&, PaintContext& paint) -> GeneratorOutcome {
                            paint.Seed();
                            paint.CurrentBlendWeight = 9;
                            WritePixel(paint.ShapeCanvas(), 1, 1, Color{0, 0, 0});
