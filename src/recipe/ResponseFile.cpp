@@ -72,10 +72,8 @@ Parsed<std::vector<std::string>> ResponseFileWords(std::string_view text, std::s
     ++lineNumber;
     const std::size_t first = line.find_first_not_of(Blanks);
     if (first == std::string_view::npos || line[first] == '#') continue;
-    for (std::size_t start = first; start < line.size();) {
-      const std::size_t end = std::min(FindOutsideQuotes(line, Blanks, start), line.size());
-      if (end > start) words.emplace_back(line.substr(start, end - start));
-      start = end + 1;
+    for (const std::string_view word : SplitOutsideQuotes(line, Blanks)) {
+      if (!word.empty()) words.emplace_back(word);
     }
     if (!Unquote(line)) {
       return Parsed<std::vector<std::string>>::Fail(

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/Workspace.h"
 #include "files/FileBytes.h"
 #include "imageio/BmpFile.h"
@@ -44,10 +46,11 @@ class DesktopSession {
 class RecipeTest : public ::testing::Test {
  protected:
   // Writes the recipe, runs tessmark on it in-process and gives the picture it painted.
-  Picture Repainted(const Recipe& recipe, std::string* text = nullptr) {
-    const std::string path = folder.File("my recipe.txt");
+  Picture Repainted(const Recipe& recipe, std::string* text = nullptr, const std::string& name = "my recipe.txt") {
+    const std::string path = folder.File(name);
     std::string failed;
-    EXPECT_EQ(SaveRecipe(path, recipe, {"vornade 1.0", "2026-12-09 12:00:00 UTC", "my recipe.txt"}, failed), 0);
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    EXPECT_EQ(SaveRecipe(path, recipe, {"vornade 1.0", "2026-12-09 12:00:00 UTC", fileName}, failed), 0);
     const std::vector<std::uint8_t> written = ReadWholeFile(path, 1 << 20).Bytes;
     if (text) *text = std::string(written.begin(), written.end());
     test::CommandRun run;
@@ -125,6 +128,26 @@ TEST_F(RecipeTest, AnImportedStartIsWrittenBesideTheRecipe) {
   ASSERT_TRUE(RestoreUndoSnapshot(s.w));
   EXPECT_EQ(s.w.PictureRecipe.Steps.size(), 1u);
   EXPECT_TRUE(s.w.PictureRecipe.Start.StartPicture);
+}
+
+TEST_F(RecipeTest, PathsReadBackWhateverBytesTheyHold) {
+  // Every byte a path may hold, over a folder and file names (a name holds 255 bytes at most).
+  std::string ascii, high;
+  for (int c = 1; c < 128; ++c) ascii += c == '/' ? '_' : static_cast<char>(c);
+  for (int c = 128; c < 256; ++c) high += static_cast<char>(c);
+  std::filesystem::create_directory(folder.File(ascii));
+  const std::string stamp = folder.File(ascii + "/" + high + ".bmp");
+  Picture source = test::WhitePicture(6, 5);
+  FillPicture(source, {20, 120, 250}, true, true, 255);
+  test::WriteBytes(stamp, *EncodeBmpFile(source));
+  DesktopSession s;
+  StartTakenInPicture(s.w, test::WhitePicture(24, 16));
+  s.w.Settings.CircleMix = {10, 90, 2, 4, 20, {stamp}};
+  s.Run(OperationKind::CircleMix, [&](PaintContext& c) { PaintCircleMix(c, s.w.Settings.CircleMix, ""); });
+  std::string text;
+  EXPECT_TRUE(test::SamePixels(Repainted(s.w.PictureRecipe, &text, ascii + "/\n\r\n" + high + ".txt"),
+                               *s.w.CurrentPicture));
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 2) << text;
 }
 
 TEST_F(RecipeTest, AFailedWriteLeavesNeitherFile) {
