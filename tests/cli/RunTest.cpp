@@ -74,6 +74,20 @@ TEST_F(Tessmark, WithoutASeedItDrawsOneAndSaysWhichSoTheRunRepeats) {
   EXPECT_EQ(seeded.Errors.str(), "");
 }
 
+TEST_F(Tessmark, SaysTheDrawnSeedOnlyWhenAnOperationDrewOnIt) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"fill:color=FF0000"}, ""},
+      {{"circle:count=3,seed=4", "noise:percent=20,germe=5"}, ""},
+      {{"fill:color=FF0000", "noise:percent=20"}, "tessmark: seed 1234567\n"},
+  };
+  for (auto [args, said] : cases) {
+    args.insert(args.begin(), {"--size", "32x32", "-o", folder.File("drawn.png")});
+    test::CommandRun run;
+    ASSERT_EQ(run(args), 0) << run.Errors.str();
+    EXPECT_EQ(run.Errors.str(), said) << args[4];
+  }
+}
+
 TEST_F(Tessmark, CtrlCSaysHowManyShapesWerePaintedSoTheCountRepeatsIt) {
   const std::string path = folder.File("stopped.png");
   test::CommandRun run;
