@@ -27,8 +27,10 @@ const std::pair<char, char>* EscapeFor(char c) {
 
 }  // namespace
 
-std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, std::string_view separators) {
-  std::vector<std::string_view> pieces;
+bool ForEachPieceOutsideQuotes(std::string_view text, std::string_view separators,
+                               const std::function<void(std::string_view)>& piece) {
+  std::array<bool, 256> separates{};
+  for (const char c : separators) separates[static_cast<unsigned char>(c)] = true;
   bool quoted = false;
   std::size_t start = 0;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -38,12 +40,18 @@ std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, std::str
       else if (c == Quote) quoted = false;
     } else if (c == Quote) {
       quoted = true;
-    } else if (separators.find(c) != std::string_view::npos) {
-      pieces.push_back(text.substr(start, i - start));
+    } else if (separates[static_cast<unsigned char>(c)]) {
+      piece(text.substr(start, i - start));
       start = i + 1;
     }
   }
-  pieces.push_back(text.substr(start));
+  piece(text.substr(start));
+  return !quoted;
+}
+
+std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
+  ForEachPieceOutsideQuotes(text, std::string_view(&separator, 1), [&](std::string_view p) { pieces.push_back(p); });
   return pieces;
 }
 

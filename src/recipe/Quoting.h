@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,13 @@ namespace tessmark {
 // value never spans lines); any other backslash stands for itself. Outside quotes every character
 // stands for itself.
 
-// The pieces between any of separators outside quotes, quotes kept; empty pieces included. One
-// pass, however many pieces.
-std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, std::string_view separators);
-inline std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, char separator) {
-  return SplitOutsideQuotes(text, std::string_view(&separator, 1));
-}
+// Calls piece with each piece between any of separators outside quotes, quotes kept, empty pieces
+// included, in one pass however many there are. False when the text ends inside quotes.
+bool ForEachPieceOutsideQuotes(std::string_view text, std::string_view separators,
+                               const std::function<void(std::string_view)>& piece);
+
+// The pieces between separators outside quotes, quotes kept; empty pieces included.
+std::vector<std::string_view> SplitOutsideQuotes(std::string_view text, char separator);
 
 // The text with its quotes taken away and their escapes resolved; an unterminated quote is refused.
 Parsed<std::string> Unquote(std::string_view text);

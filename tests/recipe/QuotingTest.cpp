@@ -27,9 +27,9 @@ TEST(Unquote, ResolvesOnlyTheEscapesItKnowsAndOnlyInsideQuotes) {
   for (const auto& [text, value] : cases) EXPECT_EQ(Unquote(text).Value, value) << text;
 }
 
-TEST(SplitOutsideQuotes, SplitsAtEverySeparatorOutsideQuotesKeepingEmptyPieces) {
+TEST(SplitOutsideQuotes, SplitsOnlyOutsideQuotesKeepingEmptyPieces) {
   using Pieces = std::vector<std::string_view>;
-  EXPECT_EQ(SplitOutsideQuotes(R"(a ,"b, \" c",,d)", ", "), (Pieces{"a", "", R"("b, \" c")", "", "d"}));
+  EXPECT_EQ(SplitOutsideQuotes(R"(a;"b; \" c";;d)", ';'), (Pieces{"a", R"("b; \" c")", "", "d"}));
   EXPECT_EQ(SplitOutsideQuotes(R"("x;y";z)", ';'), (Pieces{R"("x;y")", "z"}));
   EXPECT_EQ(SplitOutsideQuotes("", ';'), (Pieces{""}));
 }
