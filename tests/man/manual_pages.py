@@ -6,6 +6,8 @@
                                                   of --help are the page's
   manual_pages.py vornade PROGRAM PAGE VERSION    --version, --help and a refused option without a
                                                   display; the options of --help are the page's
+  manual_pages.py templates FOLDER                no file there that man takes for a page (NAME.1)
+                                                  holds a placeholder the build fills in (@NAME@)
 """
 import os
 import re
@@ -74,6 +76,15 @@ def render(pages):
         done = run(["groff", "-man", "-ww", "-z", page])
         if done.returncode != 0 or done.stderr or done.stdout:
             fail(f"groff -man -ww -z {page}: status {done.returncode}\n{done.stderr}{done.stdout}")
+
+
+def templates(folder):
+    for name in sorted(os.listdir(folder)):
+        if not re.search(r'\.[1-9]$', name):
+            continue
+        placeholders = set(re.findall(r'@[A-Z_]+@', open(os.path.join(folder, name), encoding="utf-8").read()))
+        if placeholders:
+            fail(f"{folder}/{name} reads as a page but holds {', '.join(sorted(placeholders))}: name it {name}.in")
 
 
 def version(program, name, expected, env=None):
@@ -161,6 +172,8 @@ def main():
         check_tessmark(*arguments)
     elif mode == "vornade":
         check_vornade(*arguments)
+    elif mode == "templates":
+        templates(*arguments)
     for failure in FAILURES:
         print("FAIL:", failure)
     return 1 if FAILURES else 0
