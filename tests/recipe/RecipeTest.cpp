@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "app/Workspace.h"
 #include "files/FileBytes.h"
 #include "imageio/BmpFile.h"
@@ -11,6 +9,8 @@
 #include "paint/Generators.h"
 #include "paint/Noise.h"
 #include "paint/PictureGenerators.h"
+#include "recipe/Quoting.h"
+#include "recipe/ResponseFile.h"
 #include "support/CommandRun.h"
 #include "support/PaintFixture.h"
 #include "support/TempFolder.h"
@@ -46,11 +46,10 @@ class DesktopSession {
 class RecipeTest : public ::testing::Test {
  protected:
   // Writes the recipe, runs tessmark on it in-process and gives the picture it painted.
-  Picture Repainted(const Recipe& recipe, std::string* text = nullptr, const std::string& name = "my recipe.txt") {
-    const std::string path = folder.File(name);
+  Picture Repainted(const Recipe& recipe, std::string* text = nullptr) {
+    const std::string path = folder.File("my recipe.txt");
     std::string failed;
-    const std::string fileName = std::filesystem::path(path).filename().string();
-    EXPECT_EQ(SaveRecipe(path, recipe, {"vornade 1.0", "2026-12-09 12:00:00 UTC", fileName}, failed), 0);
+    EXPECT_EQ(SaveRecipe(path, recipe, {"vornade 1.0", "2026-12-09 12:00:00 UTC", "my recipe.txt"}, failed), 0);
     const std::vector<std::uint8_t> written = ReadWholeFile(path, 1 << 20).Bytes;
     if (text) *text = std::string(written.begin(), written.end());
     test::CommandRun run;
@@ -130,24 +129,23 @@ TEST_F(RecipeTest, AnImportedStartIsWrittenBesideTheRecipe) {
   EXPECT_TRUE(s.w.PictureRecipe.Start.StartPicture);
 }
 
-TEST_F(RecipeTest, PathsReadBackWhateverBytesTheyHold) {
-  // Every byte a path may hold, over a folder and file names (a name holds 255 bytes at most).
-  std::string ascii, high;
-  for (int c = 1; c < 128; ++c) ascii += c == '/' ? '_' : static_cast<char>(c);
-  for (int c = 128; c < 256; ++c) high += static_cast<char>(c);
-  std::filesystem::create_directory(folder.File(ascii));
-  const std::string stamp = folder.File(ascii + "/" + high + ".bmp");
-  Picture source = test::WhitePicture(6, 5);
-  FillPicture(source, {20, 120, 250}, true, true, 255);
-  test::WriteBytes(stamp, *EncodeBmpFile(source));
-  DesktopSession s;
-  StartTakenInPicture(s.w, test::WhitePicture(24, 16));
-  s.w.Settings.CircleMix = {10, 90, 2, 4, 20, {stamp}};
-  s.Run(OperationKind::CircleMix, [&](PaintContext& c) { PaintCircleMix(c, s.w.Settings.CircleMix, ""); });
-  std::string text;
-  EXPECT_TRUE(test::SamePixels(Repainted(s.w.PictureRecipe, &text, ascii + "/\n\r\n" + high + ".txt"),
-                               *s.w.CurrentPicture));
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 2) << text;
+TEST(RecipeText, PathsReadBackWhateverBytesTheyHold) {
+  Settings settings;
+  for (int c = 1; c < 256; ++c) {
+    const std::string name = std::string("/p/a") + static_cast<char>(c) + "b";
+    settings.Tag.PictureFiles = {name + ".png"};
+    Recipe recipe = TakenInRecipe(test::WhitePicture(4, 4));
+    RecordRun(recipe, OperationKind::Tag, settings, {}, 1, 1);
+    const auto words = ResponseFileWords(RecipeText(recipe, {"", "", name + ".txt"}, name + "-start.png"), "r");
+    ASSERT_TRUE(words) << c;
+    ASSERT_EQ(words.Value->size(), 3u) << c;  // the header's lines stay comments
+    EXPECT_EQ(Unquote((*words.Value)[1]).Value, name + "-start.png") << c;
+    const Parsed<Operation> tag = ParseOperation((*words.Value)[2]);
+    ASSERT_TRUE(tag) << c;
+    OperationStep step;
+    ApplyOperation(*tag.Value, step);
+    EXPECT_EQ(step.Records.Tag.PictureFiles, settings.Tag.PictureFiles) << c;
+  }
 }
 
 TEST_F(RecipeTest, AFailedWriteLeavesNeitherFile) {
