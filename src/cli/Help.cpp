@@ -23,10 +23,8 @@ Options:
   --input FILE          start from a picture file ({READ}) instead
   --seed N              seed operation k (k = 1, 2, ...) with N + k - 1 (N from 0 to 4294967295,
                         modulo 2^32) unless it names its own seed=S; without --seed, N is drawn from
-                        the system's random source and printed as "tessmark: seed N" on stderr, so
-                        the run can be repeated. (Before, every operation started again from N, so
-                        repeated operations painted the same shapes: a saved command line of several
-                        operations now paints a different picture; one operation paints as before.)
+                        the system's random source and, when an operation takes its seed from it,
+                        printed as "tessmark: seed N" on stderr, so the run can be repeated
   --config FILE.gccfg   take every setting the operations do not give from this configuration file
                         (one saved by the desktop program); otherwise the defaults are used
   --palette FILE        shape colours come from this palette instead of at random: a palette file of
@@ -50,7 +48,8 @@ Operations run in the order given, each as NAME or NAME:key=value,key=value... K
 of the desktop dialogs' fields, in any case; numbers are read as those dialogs read them. A key
 changes its setting for the operations that follow as well, except seed= and the keys of fill.
 A value holding ',', ';' or blanks is written in double quotes anywhere inside the word, with \"
-and \\ inside them for " and \: tag:count=5,files="/My Pics/a,b.png";/tmp/c.png
+and \\ inside them for " and \, \n and \r for a newline and a carriage return (any other backslash
+stays as it is): tag:count=5,files="/My Pics/a,b.png";/tmp/c.png
 (option values such as --input may be quoted the same way).
 )";
 

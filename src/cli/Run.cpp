@@ -45,9 +45,23 @@ std::string RunWithinMemory(const Operation& operation, std::uint32_t seed, Pain
   }
 }
 
+bool NamesItsSeed(const Operation& operation) {
+  OperationStep probe;
+  ApplyOperation(operation, probe);
+  return probe.Seed.has_value();
+}
+
+// A fill draws nothing at random, and a noise with a germe of its own draws from that.
+bool DrewOnOfferedSeed(const Operation& operation, const OperationStep& ran) {
+  if (ran.Kind == OperationKind::Fill) return false;
+  if (ran.Kind == OperationKind::Noise && ran.Records.Noise.Germe != 0) return false;
+  return !NamesItsSeed(operation);
+}
+
 // Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
-// operations paint different shapes and each can be repeated alone.
-std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment) {
+// operations paint different shapes and each can be repeated alone. seeded tells whether any drew
+// on seed, which is then worth telling.
+std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment, bool& seeded) {
   OperationStep step;
   if (std::string error = LoadSettings(line, step.Records); !error.empty()) return error;
   if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return error;
@@ -56,6 +70,7 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
   PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
+    seeded |= DrewOnOfferedSeed(operation, session.Step);
   }
   return WriteOutput(*picture.Value, line.Format, line.OutputFile);
 }
@@ -77,12 +92,13 @@ int RunCommandLine(std::span<const std::string> args, const RunEnvironment& envi
     return 0;
   }
   const std::uint32_t seed = line.Value->Seed ? *line.Value->Seed : environment.RandomSeed();
-  if (const std::string error = Paint(*line.Value, seed, environment); !error.empty()) {
+  bool seeded = false;
+  if (const std::string error = Paint(*line.Value, seed, environment, seeded); !error.empty()) {
     environment.Errors << "tessmark: " << error << '\n';
     return 1;
   }
   // Once the picture is written, so that a failure stays one line.
-  if (!line.Value->Seed) environment.Errors << "tessmark: seed " << seed << '\n';
+  if (!line.Value->Seed && seeded) environment.Errors << "tessmark: seed " << seed << '\n';
   return 0;
 }
 

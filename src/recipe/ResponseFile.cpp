@@ -1,5 +1,6 @@
 #include "recipe/ResponseFile.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "files/FileBytes.h"
@@ -22,10 +23,11 @@ class Expansion {
   std::string Error;
   std::vector<std::string> Words;
 
-  bool Add(std::span<const std::string> args, int depth) {
-    for (const std::string& word : args) {
+  bool Add(std::vector<std::string> args, int depth) {
+    Words.reserve(Words.size() + args.size());
+    for (std::string& word : args) {
       if (!IsResponseFile(word)) {
-        Words.push_back(word);
+        Words.push_back(std::move(word));
       } else if (!Read(word.substr(1), depth + 1)) {
         return false;
       }
@@ -47,9 +49,9 @@ class Expansion {
     bytesRead_ += file.Bytes.size();
     if (bytesRead_ > MaxResponseBytesInAll) return Fail(Concat(path, ": response files too large in all"));
     const std::string_view text(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size());
-    const Parsed<std::vector<std::string>> words = ResponseFileWords(text, path);
+    Parsed<std::vector<std::string>> words = ResponseFileWords(text, path);
     if (!words) return Fail(words.Error);
-    return Add(*words.Value, depth);
+    return Add(std::move(*words.Value), depth);
   }
 
   bool Fail(std::string error) {
@@ -64,6 +66,9 @@ class Expansion {
 
 Parsed<std::vector<std::string>> ResponseFileWords(std::string_view text, std::string_view origin) {
   std::vector<std::string> words;
+  const auto addWord = [&](std::string_view word) {
+    if (!word.empty()) words.emplace_back(word);
+  };
   std::size_t lineNumber = 0;
   for (std::size_t lineStart = 0; lineStart < text.size();) {
     const std::size_t lineEnd = std::min(text.find('\n', lineStart), text.size());
@@ -72,12 +77,7 @@ Parsed<std::vector<std::string>> ResponseFileWords(std::string_view text, std::s
     ++lineNumber;
     const std::size_t first = line.find_first_not_of(Blanks);
     if (first == std::string_view::npos || line[first] == '#') continue;
-    for (std::size_t start = first; start < line.size();) {
-      const std::size_t end = std::min(FindOutsideQuotes(line, Blanks, start), line.size());
-      if (end > start) words.emplace_back(line.substr(start, end - start));
-      start = end + 1;
-    }
-    if (!Unquote(line)) {
+    if (!ForEachPieceOutsideQuotes(line, Blanks, addWord)) {
       return Parsed<std::vector<std::string>>::Fail(
           Concat(origin, ":", std::to_string(lineNumber), ": unterminated quote"));
     }
@@ -87,7 +87,7 @@ Parsed<std::vector<std::string>> ResponseFileWords(std::string_view text, std::s
 
 Parsed<std::vector<std::string>> ExpandResponseFiles(std::span<const std::string> args) {
   Expansion expansion;
-  if (!expansion.Add(args, 0)) return Parsed<std::vector<std::string>>::Fail(expansion.Error);
+  if (!expansion.Add({args.begin(), args.end()}, 0)) return Parsed<std::vector<std::string>>::Fail(expansion.Error);
   return {std::move(expansion.Words), {}};
 }
 

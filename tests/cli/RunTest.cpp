@@ -72,6 +72,10 @@ TEST_F(Tessmark, WithoutASeedItDrawsOneAndSaysWhichSoTheRunRepeats) {
   test::CommandRun seeded;
   seeded({"--seed", "3", "-o", path, "circle:count=2"});
   EXPECT_EQ(seeded.Errors.str(), "");
+  // Nothing drew on the drawn seed: a fill, an operation's own seed, a noise's own germe.
+  test::CommandRun unseeded;
+  ASSERT_EQ(unseeded({"--size", "8x8", "-o", path, "fill:color=FF0000", "circle:count=3,seed=4", "noise:germe=5"}), 0);
+  EXPECT_EQ(unseeded.Errors.str(), "");
 }
 
 TEST_F(Tessmark, CtrlCSaysHowManyShapesWerePaintedSoTheCountRepeatsIt) {

@@ -10,6 +10,8 @@
   manual_pages.py formats PROGRAM COMPLETION PAGE...
                                                   the picture files the pages and the completion
                                                   list are those tessmark --help lists
+  manual_pages.py templates FOLDER                no file there that man takes for a page (NAME.1)
+                                                  holds a placeholder the build fills in (@NAME@)
 """
 import os
 import re
@@ -78,6 +80,12 @@ def render(pages):
         done = run(["groff", "-man", "-ww", "-z", page])
         if done.returncode != 0 or done.stderr or done.stdout:
             fail(f"groff -man -ww -z {page}: status {done.returncode}\n{done.stderr}{done.stdout}")
+
+
+def templates(folder):
+    for name in filter(lambda name: re.search(r'\.[1-9]$', name), sorted(os.listdir(folder))):
+        if re.search(r'@[A-Z_]+@', open(os.path.join(folder, name), encoding="utf-8").read()):
+            fail(f"{folder}/{name} reads as a page but holds a placeholder of the build: name it {name}.in")
 
 
 def version(program, name, expected, env=None):
@@ -204,6 +212,8 @@ def main():
         check_vornade(*arguments)
     elif mode == "formats":
         check_formats(arguments[0], arguments[1], arguments[2:])
+    elif mode == "templates":
+        templates(*arguments)
     for failure in FAILURES:
         print("FAIL:", failure)
     return 1 if FAILURES else 0

@@ -37,11 +37,13 @@ split() {
     COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
 }
 
-# expect LINE EXPECTED: the completions offered with the cursor at the end of LINE.
+# expect LINE EXPECTED [COMP_TYPE]: the completions offered with the cursor at the end of LINE, on
+# a Tab (9) unless told: 63 lists them after a second Tab, 33 with show-all-if-ambiguous.
 expect() {
     split "$1"
     COMP_LINE=$1
     COMP_POINT=${#COMP_LINE}
+    COMP_TYPE=${3:-9}
     COMPREPLY=()
     _tessmark tessmark "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD - 1]}"
     local got
@@ -60,6 +62,10 @@ expect "tessmark -o out.png polygon:" "angmax= angmin= blendcolor= colors= conne
 expect "tessmark -o out.png circle:count=5,ra" "5,raymax= 5,raymin="
 expect "tessmark -o out.png fill:color=ff0000,w" "ff0000,weight="
 expect "tessmark -o out.png tag:count=5,bl" "5,blendcolor="
+# What readline shows without inserting is the keys alone.
+expect "tessmark -o out.png circle:count=9," "blendcolor= colors= connectable= count= mix= raymax= raymin= seed=" 63
+expect "tessmark -o out.png circle:count=9,co" "colors= connectable= count=" 33
+expect "tessmark -o out.png circle:count=9,ra" "9,raym" 33
 # bash-completion takes "@" out of the word breaks, so the whole word is replaced.
 expect "tessmark -o out.png @rec" "@recipe.txt"
 
@@ -67,4 +73,4 @@ if ((failures)); then
     echo "$failures failed"
     exit 1
 fi
-echo "completion: 9 passed, 0 failed"
+echo "completion: 12 passed, 0 failed"

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Debian package, unpacks it into a scratch root and runs the programs from there: the
-# PNG plug-in must be found through the bin/ symbolic link. Then lintian, when present, must find
-# no error.
-# Usage: package.sh BUILD_DIR [lintian]
+# PNG plug-in must be found through the bin/ symbolic link; its changelog is NEWS. Then lintian,
+# when present, must find no error.
+# Usage: package.sh BUILD_DIR NEWS [lintian]
 set -euo pipefail
 build=$1
+news=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
@@ -23,13 +24,15 @@ for f in share/applications/org.haldrune.vornade.desktop share/metainfo/org.hald
   [ -f "$scratch/root/usr/$f" ] || { echo "missing: /usr/$f"; exit 1; }
 done
 
+zcat "$scratch/root/usr/share/doc/tessmark/changelog.gz" | cmp -s - "$news" || { echo "changelog.gz is not NEWS"; exit 1; }
+
 version=$("$bin/tessmark" --version)
 [[ $version == "tessmark "[0-9]* ]] || { echo "tessmark --version said: $version"; exit 1; }
 "$bin/tessmark" --seed 1 --size 16x16 -o "$scratch/stamp.png" circle:count=20
 "$bin/tessmark" --seed 2 --size 64x64 -o "$scratch/tagged.bmp" "tag:count=5,files=$scratch/stamp.png"
 [ -s "$scratch/tagged.bmp" ] || { echo "the tag operation wrote nothing"; exit 1; }
 
-if [ "${2:-}" = lintian ] && command -v lintian >/dev/null; then
+if [ "${3:-}" = lintian ] && command -v lintian >/dev/null; then
   lintian --tag-display-limit 0 --display-info "$deb" >"$scratch/lintian.log" 2>&1 || true
   cat "$scratch/lintian.log"
   if grep -q '^E:' "$scratch/lintian.log"; then exit 1; fi

@@ -83,6 +83,8 @@ TEST(ParseOperation, QuotesProtectSeparatorsInsideValues) {
   const Settings s = Applied(R"(tag:count=5,files="/My Pics/a,b.png";/tmp/c.png;x"\\y\"z".bmp)");
   EXPECT_EQ(s.Tag.PictureFiles, (PictureFiles{"/My Pics/a,b.png", "/tmp/c.png", R"(x\y"z.bmp)"}));
   EXPECT_EQ(Applied(R"(circle:count="12")").Circle.Count, 12);
+  // \n and \r inside quotes only; other backslashes stay.
+  EXPECT_EQ(Applied(R"(tag:files="a\nb\r\t\q";c\n)").Tag.PictureFiles, (PictureFiles{"a\nb\r\\t\\q", R"(c\n)"}));
 }
 
 TEST(WriteOperation, WritesEveryKeyTheOperationRunsWithAndReadsBack) {

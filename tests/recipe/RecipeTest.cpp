@@ -9,6 +9,8 @@
 #include "paint/Generators.h"
 #include "paint/Noise.h"
 #include "paint/PictureGenerators.h"
+#include "recipe/Quoting.h"
+#include "recipe/ResponseFile.h"
 #include "support/CommandRun.h"
 #include "support/PaintFixture.h"
 #include "support/TempFolder.h"
@@ -125,6 +127,25 @@ TEST_F(RecipeTest, AnImportedStartIsWrittenBesideTheRecipe) {
   ASSERT_TRUE(RestoreUndoSnapshot(s.w));
   EXPECT_EQ(s.w.PictureRecipe.Steps.size(), 1u);
   EXPECT_TRUE(s.w.PictureRecipe.Start.StartPicture);
+}
+
+TEST(RecipeText, PathsReadBackWhateverBytesTheyHold) {
+  Settings settings;
+  for (int c = 1; c < 256; ++c) {
+    const std::string name = std::string("/p/a") + static_cast<char>(c) + "b";
+    settings.Tag.PictureFiles = {name + ".png"};
+    Recipe recipe = TakenInRecipe(test::WhitePicture(4, 4));
+    RecordRun(recipe, OperationKind::Tag, settings, {}, 1, 1);
+    const auto words = ResponseFileWords(RecipeText(recipe, {"", "", name + ".txt"}, name + "-start.png"), "r");
+    ASSERT_TRUE(words) << c;
+    ASSERT_EQ(words.Value->size(), 3u) << c;  // the header's lines stay comments
+    EXPECT_EQ(Unquote((*words.Value)[1]).Value, name + "-start.png") << c;
+    const Parsed<Operation> tag = ParseOperation((*words.Value)[2]);
+    ASSERT_TRUE(tag) << c;
+    OperationStep step;
+    ApplyOperation(*tag.Value, step);
+    EXPECT_EQ(step.Records.Tag.PictureFiles, settings.Tag.PictureFiles) << c;
+  }
 }
 
 TEST_F(RecipeTest, AFailedWriteLeavesNeitherFile) {
