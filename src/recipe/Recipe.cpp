@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "files/AtomicFile.h"
+#include "files/FileBatch.h"
 #include "imageio/PngFile.h"
 #include "paint/Noise.h"
 #include "recipe/Quoting.h"
@@ -94,22 +94,24 @@ std::string StartPicturePath(const std::string& recipePath) {
   return path.replace_filename(stem + "-start.png").string();
 }
 
+// The recipe file goes first: its checks are cheap and refuse the export before the start picture
+// is encoded.
 int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader& header, std::string& failedPath) {
   if (recipe.Start.Unknown) return ENOMEM;
   const std::string startPath = StartPicturePath(path);
-  if (recipe.Start.StartPicture) {
-    failedPath = startPath;
-    const auto png = EncodePngFile(*recipe.Start.StartPicture);
-    if (!png) return ENOMEM;
-    if (const int error = WriteFileAtomically(startPath, *png); error != 0) return error;
-  }
   const std::string text = RecipeText(recipe, header, startPath);
-  const int error = WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-  if (error != 0) {
-    failedPath = path;
-    std::error_code ignored;
-    if (recipe.Start.StartPicture) std::filesystem::remove(startPath, ignored);
+  FileBatch batch;
+  int error = batch.Add(path, WritingBytes(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+  if (error == 0 && recipe.Start.StartPicture) {
+    const auto png = EncodePngFile(*recipe.Start.StartPicture);
+    if (!png) {
+      failedPath = startPath;
+      return ENOMEM;
+    }
+    error = batch.Add(startPath, WritingBytes(*png));
   }
+  if (error == 0) error = batch.Commit();
+  if (error != 0) failedPath = batch.FailedPath();
   return error;
 }
 
