@@ -28,8 +28,10 @@ bool Encode(const Picture& picture, OutputFormat format, FileSink& sink) {
 
 }  // namespace
 
-std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path) {
-  const int error = WriteFileAtomically(path, [&](FileSink& sink) { return Encode(picture, format, sink); });
+std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path,
+                        const std::function<void(const std::string&)>& temporaryNamed) {
+  const int error = WriteFileAtomically(path, [&](FileSink& sink) { return Encode(picture, format, sink); },
+                                        {.TemporaryNamed = temporaryNamed});
   if (error == ECANCELED)
     return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
                   " picture for ", path);

@@ -46,7 +46,7 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunOperation(operation, seed++, session); !error.empty()) return error;
   }
-  return WriteOutput(*picture.Value, line.Format, line.OutputFile);
+  return WriteOutput(*picture.Value, line.Format, line.OutputFile, environment.TemporaryNamed);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ struct WriteHooks {
   std::function<int(int fd)> Sync = SyncDescriptor;
   // Hears each temporary file's name before the file is created, so that a signal handler that
   // ends the process can remove it.
-  std::function<void(const std::string&)> TemporaryNamed;
+  std::function<void(const std::string&)> TemporaryNamed = {};
 };
 
 }  // namespace tessmark
