@@ -72,7 +72,7 @@ TEST(WriteFileAtomically, SyncsTheFolderAfterTheRenameAndReportsItsFailure) {
     if (::fstat(fd, &info) != 0 || !S_ISDIR(info.st_mode)) return SyncDescriptor(fd);
     seenByFolderSync.push_back(ReadWholeFile(target, 100).Bytes);
     return folderError;
-  }, .TemporaryNamed = {}};
+  }};
   ASSERT_EQ(WriteFileAtomically(target, WritingBytes(Bytes{2}), hooks), 0);
   EXPECT_EQ(seenByFolderSync, std::vector<Bytes>{{2}});
   folderError = EIO;
