@@ -15,6 +15,8 @@ namespace tessmark {
 class FileBatch {
  public:
   explicit FileBatch(WriteHooks hooks = {});
+  FileBatch(const FileBatch&) = delete;  // its files hold on to its hooks
+  FileBatch& operator=(const FileBatch&) = delete;
 
   // Checks that the file may be replaced and writes its new content under a temporary name.
   // Returns 0, the errno of the failure, or ECANCELED when the producer gave up; after a failure

@@ -5,8 +5,10 @@
 #include <stdio.h>
 #include <sys/random.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <utility>
