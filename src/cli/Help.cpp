@@ -67,8 +67,9 @@ constexpr char Notes[] = R"(
 
 A count of 0 (or less) paints until Ctrl+C, which ends the running operation after its current
 shape and prints "tessmark: NAME stopped after N shapes" (count=N paints the same again); the
-operations after it still run and the picture is written. While a run lasts longer than a second,
-the number of shapes painted so far is shown on the terminal.
+operations after it still run and the picture is written. Another Ctrl+C while the picture is
+written ends tessmark at once with status 130 and leaves the output file as it was. While a run
+lasts longer than a second, the number of shapes painted so far is shown on the terminal.
 
 Examples:
   tessmark --seed 7 -o tile.png circle:raymin=4,raymax=40,count=3000

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "cli/CommandLine.h"
@@ -7,8 +8,9 @@
 
 namespace tessmark::cli {
 
-// Encodes the picture in the format and writes it whole (or leaves the path as it was). Returns why
-// it failed, or nothing.
-std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path);
+// Encodes the picture in the format and writes it whole (or leaves the path as it was), telling
+// temporaryNamed where the file is written first. Returns why it failed, or nothing.
+std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path,
+                        const std::function<void(const std::string&)>& temporaryNamed = {});
 
 }  // namespace tessmark::cli

@@ -72,7 +72,7 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
     seeded |= DrewOnOfferedSeed(operation, session.Step);
   }
-  return WriteOutput(*picture.Value, line.Format, line.OutputFile);
+  return WriteOutput(*picture.Value, line.Format, line.OutputFile, environment.TemporaryNamed);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ struct RunEnvironment {
   std::function<bool()> StopRequested;      // Ctrl+C since the previous call
   SteadyClock Steady;                       // for the progress line
   std::string ProgramDirectory;             // where the PNG plug-in is
+  std::function<void(const std::string&)> TemporaryNamed = {};  // the output's temporary, before it is made
 };
 
 // Runs `tessmark` with the words after the program name: 0 on success, 1 after a one-line message

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
       .RandomSeed = [] { return static_cast<std::uint32_t>(std::random_device()()); },
       .StopRequested = TakeInterrupt,
       .Steady = std::chrono::steady_clock::now,
-      .ProgramDirectory = tessmark::ProgramDirectory()};
+      .ProgramDirectory = tessmark::ProgramDirectory(),
+      .TemporaryNamed = WritingTemporary};
   return RunCommandLine(args, environment);
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "files/FileSink.h"
+#include "files/WriteHooks.h"
 #include "imageio/PictureFormats.h"
 #include "picture/Picture.h"
 
@@ -10,6 +12,10 @@ namespace tessmark {
 // Writes the whole picture, its own width and height, in the format, streamed into the file as the
 // encoder makes it and all or nothing. 0, or the errno of the failure: ECANCELED when the encoder
 // failed; on failure the target is as it was before and nothing else is left behind.
-int WritePictureFile(const std::string& path, const Picture& picture, const PictureFormat& format);
+int WritePictureFile(const std::string& path, const Picture& picture, const PictureFormat& format,
+                     const WriteHooks& hooks = {});
+
+// The picture encoded in the format, as a producer of a file's content (for files written together).
+FileProducer PictureProducer(const Picture& picture, const PictureFormat& format);
 
 }  // namespace tessmark

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "files/AtomicFile.h"
+#include "files/FileBatch.h"
 #include "imageio/PictureWrite.h"
 #include "paint/Noise.h"
 #include "recipe/OperationTable.h"
@@ -78,21 +78,23 @@ std::string StartPicturePath(const std::string& recipePath) {
   return path.replace_filename(Concat(stem, "-start.", StartFormat().Extensions.front())).string();
 }
 
+// The recipe file goes first: its checks are cheap and refuse the export before the start picture
+// is encoded.
 int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader& header, std::string& failedPath) {
   if (recipe.Start.Unknown) return ENOMEM;
   const std::string startPath = StartPicturePath(path);
-  if (recipe.Start.StartPicture) {
-    failedPath = startPath;
-    if (const int error = WritePictureFile(startPath, *recipe.Start.StartPicture, StartFormat()); error != 0)
-      return error == ECANCELED ? ENOMEM : error;
-  }
   const std::string text = RecipeText(recipe, header, startPath);
-  const int error = WriteFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-  if (error != 0) {
-    failedPath = path;
-    std::error_code ignored;
-    if (recipe.Start.StartPicture) std::filesystem::remove(startPath, ignored);
+  FileBatch batch;
+  int error = batch.Add(path, WritingBytes(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size())));
+  if (error == 0 && recipe.Start.StartPicture) {
+    error = batch.Add(startPath, PictureProducer(*recipe.Start.StartPicture, StartFormat()));
+    if (error == ECANCELED) {
+      failedPath = startPath;
+      return ENOMEM;
+    }
   }
+  if (error == 0) error = batch.Commit();
+  if (error != 0) failedPath = batch.FailedPath();
   return error;
 }
 

@@ -57,8 +57,9 @@ std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const s
 // Where the start picture of a recipe file goes: NAME-start, a lossless picture file, beside NAME.txt.
 std::string StartPicturePath(const std::string& recipePath);
 
-// Writes the start picture when there is one (lossless) and the recipe file, each whole. Returns 0
-// or the errno of the failure with failedPath set; on failure neither file of this call is left.
+// Writes the recipe file and, when there is one, its start picture (lossless): both whole, or
+// neither and the earlier ones as they were. Returns 0 or the errno of the failure with
+// failedPath set.
 int SaveRecipe(const std::string& path, const Recipe& recipe, const RecipeHeader& header, std::string& failedPath);
 
 }  // namespace tessmark

@@ -38,6 +38,14 @@ TEST(WriteFileAtomically, ReplacesTheFileWholeAndLeavesNoTemporaryBehind) {
   EXPECT_EQ(Entries(folder.Path), 1u);
 }
 
+TEST(WriteFileAtomically, WritesNamesUpToTheLongestTheFolderAllows) {
+  test::TempFolder folder;
+  const std::string target = folder.File(std::string(250, 'a') + ".bmp");
+  ASSERT_EQ(WriteFileAtomically(target, Bytes{4, 2}), 0);
+  EXPECT_EQ(ReadWholeFile(target, 100).Bytes, (Bytes{4, 2}));
+  EXPECT_EQ(Entries(folder.Path), 1u);
+}
+
 TEST(WriteFileAtomically, FailsWithoutLeavingAnythingWhenTheFolderIsMissingOrTheProducerGivesUp) {
   test::TempFolder folder;
   EXPECT_EQ(WriteFileAtomically(folder.File("missing/a.bin"), Bytes{1}), ENOENT);
@@ -50,6 +58,25 @@ TEST(WriteFileAtomically, FailsWithoutLeavingAnythingWhenTheFolderIsMissingOrThe
                                 }),
             ECANCELED);
   EXPECT_EQ(ReadWholeFile(target, 100).Bytes, (Bytes{1, 2}));
+  EXPECT_EQ(Entries(folder.Path), 1u);
+}
+
+TEST(WriteFileAtomically, SyncsTheFolderAfterTheRenameAndReportsItsFailure) {
+  test::TempFolder folder;
+  const std::string target = folder.File("a.bin");
+  ASSERT_EQ(WriteFileAtomically(target, Bytes{1}), 0);
+  std::vector<Bytes> seenByFolderSync;
+  int folderError = 0;
+  const WriteHooks hooks{.Sync = [&](int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISDIR(info.st_mode)) return SyncDescriptor(fd);
+    seenByFolderSync.push_back(ReadWholeFile(target, 100).Bytes);
+    return folderError;
+  }};
+  ASSERT_EQ(WriteFileAtomically(target, WritingBytes(Bytes{2}), hooks), 0);
+  EXPECT_EQ(seenByFolderSync, std::vector<Bytes>{{2}});
+  folderError = EIO;
+  EXPECT_EQ(WriteFileAtomically(target, WritingBytes(Bytes{3}), hooks), EIO);
   EXPECT_EQ(Entries(folder.Path), 1u);
 }
 

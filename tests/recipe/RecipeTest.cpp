@@ -148,7 +148,7 @@ TEST(RecipeText, PathsReadBackWhateverBytesTheyHold) {
   }
 }
 
-TEST_F(RecipeTest, AFailedWriteLeavesNeitherFile) {
+TEST_F(RecipeTest, AFailedWriteLeavesTheEarlierFilesAsTheyWere) {
   DesktopSession s;
   StartTakenInPicture(s.w, test::WhitePicture(8, 8));
   std::filesystem::create_directory(folder.File("r.txt"));  // the recipe's name is taken by a folder
@@ -156,6 +156,11 @@ TEST_F(RecipeTest, AFailedWriteLeavesNeitherFile) {
   EXPECT_NE(SaveRecipe(folder.File("r.txt"), s.w.PictureRecipe, {}, failed), 0);
   EXPECT_EQ(failed, folder.File("r.txt"));
   EXPECT_FALSE(std::filesystem::exists(folder.File("r-start.png")));
+  test::WriteText(folder.File("r-start.png"), "earlier start");
+  EXPECT_NE(SaveRecipe(folder.File("r.txt"), s.w.PictureRecipe, {}, failed), 0);
+  const std::vector<std::uint8_t> kept = ReadWholeFile(folder.File("r-start.png"), 100).Bytes;
+  EXPECT_EQ(std::string(kept.begin(), kept.end()), "earlier start");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 2);
 }
 
 }  // namespace
