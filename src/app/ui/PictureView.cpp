@@ -86,13 +86,9 @@ void PictureView::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureView::wheelEvent(QWheelEvent* event) {
-  const int steps = wheel_.Take(*event, *horizontal_, *vertical_, state_.View.Magnification);
-  event->accept();
-  if (steps == 0) return;
   const std::int32_t zoom = state_.View.Zoom;
-  const QPoint at = event->position().toPoint();
-  ZoomAround(state_.View, steps, {at.x(), at.y()}, {horizontal_->maximum(), vertical_->maximum()});
-  emit WheelZoomed(zoom);
+  if (wheel_.Apply(*event, state_.View, *horizontal_, *vertical_, {})) emit WheelZoomed(zoom);
+  event->accept();
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {

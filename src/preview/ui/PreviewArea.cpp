@@ -102,13 +102,9 @@ void PreviewArea::SetPages() {
 }
 
 void PreviewArea::wheelEvent(QWheelEvent* event) {
-  const int steps = wheel_.Take(*event, *horizontal_, *vertical_, view_.Magnification);
-  event->accept();
-  if (steps == 0) return;
   const std::int32_t previous = view_.Zoom;
-  const QPoint at = event->position().toPoint() - QPoint(0, ImageTop);
-  ZoomAround(view_, steps, {at.x(), at.y()}, {horizontal_->maximum(), vertical_->maximum()});
-  ShowZoom(previous);
+  if (wheel_.Apply(*event, view_, *horizontal_, *vertical_, QPoint(0, ImageTop))) ShowZoom(previous);
+  event->accept();
 }
 
 // The ranges cover three picture sizes whatever the reduction step, so a reduced image can be
