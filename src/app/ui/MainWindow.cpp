@@ -132,7 +132,7 @@ void MainWindow::ShowReadout() {
     status_->clear();
     return;
   }
-  const Picture& picture = *state_.CurrentPicture;
+  const tessmark::Picture& picture = *state_.CurrentPicture;
   std::string text = PictureStatus(picture.Width, picture.Height, state_.View);
   if (const std::optional<Point> pixel = picture_->PointedPixel())
     text += " \u2014 " + PixelReadout(*pixel, picture.Row(pixel->Y) + std::size_t(pixel->X) * 3);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
+#include "app/ui/EscapeWatcher.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureView.h"
 #include "settings/Configuration.h"
@@ -189,6 +190,11 @@ TEST_F(MainWindowDisplayTest, TheWheelScrollsByPixelsAndCtrlWheelZoomsAroundTheP
   Open();
   NewPicture(250, 120);
   window->RunCommand(id::ZoomIn);
+  EscapeWatcher run;
+  run.Start();
+  Wheel({50, 50}, {0, -35}, {0, -120}, Qt::ControlModifier);
+  run.Stop();
+  EXPECT_EQ(window->State().View.Magnification, 2);  // a paint run ignores the wheel
   Wheel({50, 50}, {0, -35}, {0, -120});  // a touchpad: its pixels count, at two per picture pixel
   Wheel({50, 50}, {0, -35}, {0, -120});
   EXPECT_EQ(window->State().View.ScrollY, 35);
