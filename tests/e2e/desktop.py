@@ -591,6 +591,12 @@ def recipes(screen, vornade, tessmark, folder):
         desktop.close()
 
 
+def rgb_row(bgr):
+    rgb = bytearray(bgr)
+    rgb[0::3], rgb[2::3] = bgr[2::3], bgr[0::3]
+    return bytes(rgb)
+
+
 def screen_rows(screen):
     with open(os.path.join(screen.fb_dir, "Xvfb_screen0"), "rb") as frame:
         return xwd_pixels(frame.read())[2]
@@ -614,13 +620,13 @@ def ctrl_wheel(desktop, x, y, button, times):
     for _ in range(times):
         desktop.xdotool("keydown", "ctrl", "click", button, "keyup", "ctrl")
         time.sleep(0.2)
-    desktop.xdotool("mousemove", 0, 0)  # the pointer's sprite would hide the pixel
+    desktop.xdotool("mousemove", 0, 0)
 
 
 def magnify(screen, vornade, tessmark, folder):
     pictures = Pictures(tessmark, folder)
     source = pictures.make("source.png", "--size", "64x48", "--seed", "9", "circle:count=40", "noise:percent=40")
-    _, _, picture = bmp_pixels(pictures.as_bmp("source.png"))
+    picture = [rgb_row(row) for row in bmp_pixels(pictures.as_bmp("source.png"))[2]]
     desktop = Desktop(screen, vornade, folder)
     try:
         geometry = dict(line.split("=") for line in desktop.xdotool("getwindowgeometry", "--shell", desktop.main).split())
@@ -628,6 +634,7 @@ def magnify(screen, vornade, tessmark, folder):
             raise Failure(f"a first start opens {geometry['WIDTH']} pixels wide on a 1024-pixel screen")
         desktop.menu(*IMPORT_PICTURE_FILE)
         desktop.dialog("Open", "ctrl+a", f"text:{source}")
+        desktop.xdotool("mousemove", 0, 0)  # off the picture, which the pointer's sprite would hide
         desktop.shot("imported")
         found = find_picture(screen_rows(screen), picture)
         if not found:
