@@ -10,35 +10,23 @@ ViewPosition At(std::int32_t zoom, std::int32_t magnification, std::int32_t x = 
 }
 
 TEST(ViewGeometry, ZoomInReducesTheDivisorThenMagnifiesUpTo16AndOutUndoesItInTurn) {
-  ViewPosition view = At(3, 1);
-  std::vector<std::pair<std::int32_t, std::int32_t>> steps;
-  for (int i = 0; i < 7; ++i) {
-    ZoomIn(view);
-    steps.emplace_back(view.Zoom, view.Magnification);
+  ViewPosition view = At(2, 1);
+  std::vector<std::int32_t> scales;  // negative: a reduction
+  for (void (*step)(ViewPosition&) : {ZoomIn, ZoomIn, ZoomIn, ZoomIn, ZoomIn, ZoomIn, ZoomOut, ZoomOut}) {
+    step(view);
+    scales.push_back(view.Zoom > 1 ? -view.Zoom : view.Magnification);
   }
-  EXPECT_EQ(steps, (decltype(steps){{2, 1}, {1, 1}, {1, 2}, {1, 4}, {1, 8}, {1, 16}, {1, 16}}));
-  steps.clear();
-  for (int i = 0; i < 6; ++i) {
-    ZoomOut(view);
-    steps.emplace_back(view.Zoom, view.Magnification);
-  }
-  EXPECT_EQ(steps, (decltype(steps){{1, 8}, {1, 4}, {1, 2}, {1, 1}, {2, 1}, {3, 1}}));
-  view = At(1, 8, 5, 6);
+  EXPECT_EQ(scales, (std::vector<std::int32_t>{1, 2, 4, 8, 16, 16, 8, 4}));
   ZoomPixel(view);
   EXPECT_EQ(view.Magnification, 1);
-  EXPECT_EQ(view.ScrollX, 5);
 }
 
-TEST(ViewGeometry, AMagnifiedViewPagesAndRefreshesFewerDisplayPixelsOverTheSameRange) {
-  EXPECT_EQ(ScrollRangeOf(600, 400).Horizontal, 600);
+TEST(ViewGeometry, AMagnifiedViewPagesAndRefreshesFewerDisplayPixels) {
   const ScrollRange page = ScrollPageOf(At(1, 4), 400, 302);
   EXPECT_EQ(page.Horizontal, 100);
   EXPECT_EQ(page.Vertical, 75);
   EXPECT_EQ(ScrollPageOf(At(1, 16), 8, 0).Horizontal, 1);
-  const DisplayPart visible = VisiblePart(At(1, 16, 30, 40), 1600, 1201);
-  EXPECT_EQ(visible.Left, 30);
-  EXPECT_EQ(visible.Width, 100);
-  EXPECT_EQ(visible.Height, 76);  // the part of a pixel at the bottom still shows
+  EXPECT_EQ(VisiblePart(At(1, 16, 30, 40), 1600, 1201).Height, 76);  // a part of a pixel still shows
 }
 
 TEST(ViewGeometry, OnlyTheReducedPictureIsDrawnNotTheRoundingColumnsNorTheWhite) {
@@ -55,7 +43,6 @@ TEST(ViewGeometry, OnlyTheReducedPictureIsDrawnNotTheRoundingColumnsNorTheWhite)
   EXPECT_EQ(drawn.Width, 2);
   EXPECT_EQ(drawn.Height, 1);
   EXPECT_EQ(DrawnPart(At(1, 1, 11, 0), 10, 5, 100, 100).Width, 0);
-  EXPECT_EQ(DrawnPart(At(1, 4, 0, 0), 100, 100, 40, 41).Height, 11);
 }
 
 TEST(ViewGeometry, ThePixelUnderAPointIsThePictureSampleDrawnThere) {
@@ -63,7 +50,6 @@ TEST(ViewGeometry, ThePixelUnderAPointIsThePictureSampleDrawnThere) {
   EXPECT_EQ(PicturePixelAt(At(2, 1, 3, 0), 10, 5, {1, 1}), (Point{8, 2}));
   EXPECT_EQ(PicturePixelAt(At(2, 1, 3, 0), 10, 5, {2, 0}), std::nullopt);  // a rounding column
   EXPECT_EQ(PicturePixelAt(At(2, 1, 0, 0), 10, 5, {0, 2}), std::nullopt);  // the white below
-  EXPECT_EQ(PicturePixelAt(At(1, 1, 0, 0), 10, 5, {-1, 0}), std::nullopt);
 }
 
 TEST(ViewGeometry, ZoomingAroundAPointKeepsThePixelUnderItWithinTheRange) {
@@ -88,15 +74,6 @@ TEST(ViewGeometry, ZoomingAroundAPointKeepsThePixelUnderItWithinTheRange) {
   EXPECT_EQ(corner.ScrollY, 390);
   ZoomAround(corner, 5, {0, 0}, {100, 100});
   EXPECT_EQ(corner.ScrollY, 100);
-}
-
-TEST(ViewGeometry, WheelDeltasAddUpToWholeStepsWithTheRestCarried) {
-  WheelSteps steps;
-  EXPECT_EQ(steps.Take(3, 4), 0);
-  EXPECT_EQ(steps.Take(3, 4), 1);
-  EXPECT_EQ(steps.Take(-10, 4), -2);
-  EXPECT_EQ(steps.Take(240, 120), 2);
-  EXPECT_EQ(steps.Take(1, 1), 1);
 }
 
 }  // namespace

@@ -76,9 +76,6 @@ TEST(TilePreview, ZoomOutReducesTheTileAndStopsAtStep16) {
   preview.dialog.ZoomIn();
   EXPECT_EQ(preview.dialog.ZoomStep(), 1);
   EXPECT_EQ(preview.area().View().Magnification, 2);
-  const QImage magnified = preview.Shown();
-  EXPECT_EQ(magnified.pixel(5, 32 + 3), Rgb(2, 1, 7));
-  EXPECT_EQ(magnified.pixel(200, 32), Rgb(0, 0, 7));  // the second copy
 }
 
 TEST(TilePreview, CtrlWheelMagnifiesAroundThePointer) {
@@ -90,7 +87,7 @@ TEST(TilePreview, CtrlWheelMagnifiesAroundThePointer) {
   QApplication::sendEvent(&preview.area(), &wheel);
   EXPECT_EQ(preview.area().View().Magnification, 2);
   EXPECT_EQ(preview.Shown().pixel(pointer), Rgb(50, 20, 7));
-  EXPECT_EQ(preview.area().HorizontalBar()->value(), 25);
+  EXPECT_EQ(preview.Shown().pixel(pointer + QPoint(100, 0)), Rgb(0, 20, 7));  // the next copy
 }
 
 TEST(TilePreview, OpensLargeEnoughForTheNineCopiesWithinTheScreen) {
