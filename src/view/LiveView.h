@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "view/ViewGeometry.h"
+
 namespace tessmark {
 
 // When the picture of a running generator is shown again: about five times a second, and never
@@ -24,7 +26,10 @@ class LiveViewPacer {
 // The status line while a generator runs: "Circle: 12,345 shapes — Escape stops".
 std::string RunningStatus(std::string_view command, std::int64_t shapes);
 
-// The status line otherwise: "2048 × 2048, zoom 1/2" (zoom 1 is "zoom 1").
-std::string PictureStatus(std::int32_t width, std::int32_t height, std::int32_t zoom);
+// The status line otherwise: "2048 × 2048, zoom 1/2" (zoom 1 is "zoom 1", magnified "zoom 8×").
+std::string PictureStatus(std::int32_t width, std::int32_t height, const ViewPosition& view);
+
+// The picture pixel under the pointer, added to the status line: "x 120, y 33: #3A7F20".
+std::string PixelReadout(Point at, const std::uint8_t* rgb);
 
 }  // namespace tessmark

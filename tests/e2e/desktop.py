@@ -16,6 +16,10 @@ Scenarios:
              polygons stopped by Escape, a mixed fill, noise, a tag undone and rectangles; then an
              imported picture with a tag on it: at both points the exported recipe, run by
              tessmark, paints the exported PNG pixel for pixel.
+  magnify    A first start fills about two thirds of the screen; an imported picture is shown with
+             the window's background beside it; Ctrl+wheel over it magnifies 4 times keeping the
+             pixel under the pointer (its colour on screen is the picture's), and back out shows
+             the picture one to one where it was.
 
 A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
 virtual screen cannot start.
@@ -587,7 +591,80 @@ def recipes(screen, vornade, tessmark, folder):
         desktop.close()
 
 
-SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes}
+def rgb_row(bgr):
+    rgb = bytearray(bgr)
+    rgb[0::3], rgb[2::3] = bgr[2::3], bgr[0::3]
+    return bytes(rgb)
+
+
+def screen_rows(screen):
+    with open(os.path.join(screen.fb_dir, "Xvfb_screen0"), "rb") as frame:
+        return xwd_pixels(frame.read())[2]
+
+
+def find_picture(rows, picture):
+    """The screen position of the picture's top-left pixel, when it is shown one to one."""
+    first = picture[0]
+    for y in range(len(rows) - len(picture) + 1):
+        x = rows[y].find(first)
+        while x >= 0:
+            if x % 3 == 0 and all(rows[y + k][x:x + len(first)] == picture[k] for k in range(len(picture))):
+                return x // 3, y
+            x = rows[y].find(first, x + 1)
+    return None
+
+
+def ctrl_wheel(desktop, x, y, button, times):
+    """Turns the wheel over a screen point with Ctrl held (button 4 away from the user: in)."""
+    desktop.xdotool("mousemove", x, y)
+    for _ in range(times):
+        desktop.xdotool("keydown", "ctrl", "click", button, "keyup", "ctrl")
+        time.sleep(0.2)
+    desktop.xdotool("mousemove", 0, 0)
+
+
+def magnify(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    source = pictures.make("source.png", "--size", "64x48", "--seed", "9", "circle:count=40", "noise:percent=40")
+    picture = [rgb_row(row) for row in bmp_pixels(pictures.as_bmp("source.png"))[2]]
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        geometry = dict(line.split("=") for line in desktop.xdotool("getwindowgeometry", "--shell", desktop.main).split())
+        if not 0.6 * 1024 <= int(geometry["WIDTH"]) <= 0.72 * 1024:
+            raise Failure(f"a first start opens {geometry['WIDTH']} pixels wide on a 1024-pixel screen")
+        desktop.menu(*IMPORT_PICTURE_FILE)
+        desktop.dialog("Open", "ctrl+a", f"text:{source}")
+        desktop.xdotool("mousemove", 0, 0)  # off the picture, which the pointer's sprite would hide
+        desktop.shot("imported")
+        found = find_picture(screen_rows(screen), picture)
+        if not found:
+            raise Failure("the imported picture is not on the screen one to one")
+        x, y = found
+        beside = screen_rows(screen)[y][(x + 64) * 3:(x + 65) * 3]
+        if beside == b"\xff\xff\xff":
+            raise Failure("white beside the picture: the display's rounding shows as picture")
+        px, py = 21, 14
+        ctrl_wheel(desktop, x + px, y + py, 4, 2)
+        desktop.shot("magnified")
+        rows = screen_rows(screen)
+        for dx, dy in ((0, 0), (1, 1), (-1, 0)):
+            shown = rows[y + py + dy][(x + px + dx) * 3:(x + px + dx + 1) * 3]
+            expected = picture[py][px * 3:px * 3 + 3]
+            if shown != expected:
+                raise Failure(f"magnified, the screen shows {shown.hex()} at the pointer{dx:+}{dy:+}, "
+                              f"the picture's pixel is {expected.hex()}")
+        if find_picture(rows, picture):
+            raise Failure("Ctrl+wheel did not magnify the picture")
+        ctrl_wheel(desktop, x + px, y + py, 5, 2)
+        desktop.shot("back-out")
+        if find_picture(screen_rows(screen), picture) != (x, y):
+            raise Failure("back out, the picture is not shown one to one where it was")
+        desktop.exit()
+    finally:
+        desktop.close()
+
+
+SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes, "magnify": magnify}
 
 
 def main():

@@ -10,8 +10,11 @@ TEST(LiveView, StatusLinesCountShapesWithGroupsAndGiveSizeAndZoom) {
   EXPECT_EQ(RunningStatus("Circle Mix", 1), "Circle Mix: 1 shape \u2014 Escape stops");
   EXPECT_EQ(RunningStatus("Tag", 999), "Tag: 999 shapes \u2014 Escape stops");
   EXPECT_EQ(RunningStatus("Tag", 1234567), "Tag: 1,234,567 shapes \u2014 Escape stops");
-  EXPECT_EQ(PictureStatus(2048, 1024, 2), "2048 \u00d7 1024, zoom 1/2");
-  EXPECT_EQ(PictureStatus(4, 4, 1), "4 \u00d7 4, zoom 1");
+  EXPECT_EQ(PictureStatus(2048, 1024, {2, 1}), "2048 \u00d7 1024, zoom 1/2");
+  EXPECT_EQ(PictureStatus(4, 4, {}), "4 \u00d7 4, zoom 1");
+  EXPECT_EQ(PictureStatus(4, 4, {1, 8}), "4 \u00d7 4, zoom 8\u00d7");
+  const std::uint8_t rgb[] = {0x3A, 0x7F, 0x20};
+  EXPECT_EQ(PixelReadout({120, 33}, rgb), "x 120, y 33: #3A7F20");
 }
 
 TEST(LiveView, ShowsFiveTimesASecondButTenTimesTheLastShowingApart) {

@@ -21,6 +21,11 @@ void CommandContext::ResetView() {
   View.LayoutScrollBars();
 }
 
+void CommandContext::ShowZoom(std::int32_t previousZoom) {
+  if (State.View.Zoom != previousZoom || !State.DisplayBitmap) RebuildDisplay();
+  View.LayoutScrollBars();
+}
+
 bool CommandContext::CheckPictureSize(std::int32_t width, std::int32_t height) {
   if (width >= 4 && height >= 4) return true;
   Desktop.ShowMessage(PictureTooSmallMessage(), MessageButtons::Ok);

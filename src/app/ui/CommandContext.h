@@ -39,6 +39,9 @@ struct CommandContext {
   MainView& View;
 
   void RebuildDisplay() { View.RebuildDisplay(); }
+  // After the view's zoom changed from `previousZoom`: the display is rebuilt only for another
+  // reduction (a magnification is drawn from it as it is); the bars take the new page and offsets.
+  void ShowZoom(std::int32_t previousZoom);
   // The view of a picture that replaced another: zoom 1, offsets 0, scroll ranges to its size.
   void ResetView();
   // Snapshot before a change of the picture; false, after telling the user, when it does not

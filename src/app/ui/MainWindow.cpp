@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <utility>
 
@@ -65,6 +66,8 @@ MainWindow::MainWindow(Start start)
   state_.ProgramDirectory = std::move(start.ProgramDirectory);
   RegisterAllCommands(commands_);
   setCentralWidget(picture_);
+  connect(picture_, &PictureView::PointerMoved, this, &MainWindow::ShowReadout);
+  connect(picture_, &PictureView::WheelZoomed, this, [this](std::int32_t previousZoom) { context_.ShowZoom(previousZoom); });
   // Below the picture area, whose scroll bars keep to its own edges.
   status_->setObjectName("StatusLine");
   statusBar()->addWidget(status_, 1);
@@ -86,10 +89,18 @@ void MainWindow::BuildMenuBar() {
                [this](int id) { RunCommand(id); });
 }
 
+// Without a stored placement the window takes two thirds of the screen, in its middle.
 void MainWindow::RestorePlacement() {
-  const WindowPlacement p = StoredPlacement(desktop_);
-  move(p.Left, p.Top);
-  resize(p.Right - p.Left, p.Bottom - p.Top);
+  if (const std::optional<WindowPlacement> p = StoredPlacement(desktop_)) {
+    move(p->Left, p->Top);
+    resize(p->Right - p->Left, p->Bottom - p->Top);
+    return;
+  }
+  const QRect available = screen()->availableGeometry();
+  QRect placed(QPoint(), available.size() * 2 / 3);
+  placed.moveCenter(available.center());
+  move(placed.topLeft());
+  resize(placed.size());
 }
 
 QAction* MainWindow::CommandAction(int id) const {
@@ -111,15 +122,29 @@ void MainWindow::RebuildDisplay() {
     status_->clear();
     return;
   }
-  status_->setText(QString::fromStdString(
-      PictureStatus(state_.CurrentPicture->Width, state_.CurrentPicture->Height, state_.View.Zoom)));
+  ShowReadout();
   const bool built = RebuildDisplayBitmap(state_.DisplayBitmap, *state_.CurrentPicture, state_.View.Zoom, state_.Connectable(),
                                           state_.Memory);
   picture_->repaint();
   if (!built) desktop_.ShowMessage(DisplayOutOfMemoryMessage(), MessageButtons::Ok);
 }
 
-void MainWindow::LayoutScrollBars() { picture_->LayoutScrollBars(); }
+void MainWindow::LayoutScrollBars() {
+  picture_->LayoutScrollBars();
+  ShowReadout();
+}
+
+void MainWindow::ShowReadout() {
+  if (!state_.CurrentPicture) {
+    status_->clear();
+    return;
+  }
+  const tessmark::Picture& picture = *state_.CurrentPicture;
+  std::string text = PictureStatus(picture.Width, picture.Height, state_.View);
+  if (const std::optional<Point> pixel = picture_->PointedPixel())
+    text += " \u2014 " + PixelReadout(*pixel, picture.Row(pixel->Y) + std::size_t(pixel->X) * 3);
+  status_->setText(QString::fromStdString(text));
+}
 
 // Only the display pixels in sight are rebuilt: the whole display of a huge picture would cost the
 // run far more than the tenth of its time the live view may take.

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow, public MainView {
  private:
   void BuildMenuBar();
   void RestorePlacement();
+  // The picture's size and zoom, and the pixel under the pointer, on the status line.
+  void ShowReadout();
 
   Workspace state_;
   std::unique_ptr<QtPlatform> ownDesktop_;

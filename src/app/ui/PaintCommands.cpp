@@ -33,8 +33,9 @@ void FillColor(CommandContext& c) {
 }
 
 void Zoom(CommandContext& c, void (*step)(ViewPosition&)) {
+  const std::int32_t zoom = c.State.View.Zoom;
   step(c.State.View);
-  c.RebuildDisplay();
+  c.ShowZoom(zoom);
 }
 
 }  // namespace

@@ -3,16 +3,19 @@
 namespace tessmark {
 namespace {
 
-std::int32_t StoredEdge(Platform& desktop, const char* name, std::int32_t fallback) {
-  const std::int32_t value = static_cast<std::int32_t>(desktop.ReadSetting(name).value_or(0));
-  return value == 0 ? fallback : value;
+std::int32_t StoredEdge(Platform& desktop, const char* name) {
+  return static_cast<std::int32_t>(desktop.ReadSetting(name).value_or(0));
 }
 
 }  // namespace
 
-WindowPlacement StoredPlacement(Platform& desktop) {
-  return {StoredEdge(desktop, "left", 1), StoredEdge(desktop, "top", 1), StoredEdge(desktop, "right", 512),
-          StoredEdge(desktop, "bottom", 512)};
+std::optional<WindowPlacement> StoredPlacement(Platform& desktop) {
+  const WindowPlacement placement{StoredEdge(desktop, "left"), StoredEdge(desktop, "top"), StoredEdge(desktop, "right"),
+                                  StoredEdge(desktop, "bottom")};
+  if (placement == WindowPlacement{}) return std::nullopt;
+  const auto orDefault = [](std::int32_t edge, std::int32_t fallback) { return edge == 0 ? fallback : edge; };
+  return WindowPlacement{orDefault(placement.Left, 1), orDefault(placement.Top, 1), orDefault(placement.Right, 512),
+                         orDefault(placement.Bottom, 512)};
 }
 
 void StorePlacement(Platform& desktop, const WindowPlacement& placement) {

@@ -1,9 +1,8 @@
 #include "preview/ui/TilePreview.h"
 
 #include <QMenuBar>
+#include <QScreen>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 #include "preview/ui/PreviewArea.h"
 
@@ -15,14 +14,25 @@ TilePreview::TilePreview(const Picture* picture, QWidget* parent)
       picture_(picture),
       area_(new PreviewArea(this)) {
   setWindowTitle("Preview");
-  resize(476, 298 + 24);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(area_);
   BuildMenu();
   connect(area_, &PreviewArea::FrameToggled, this, &TilePreview::RenderPreview);
+  resize(FittingSize());
   RenderPreview();
+}
+
+// Large enough for the nine copies at the first step, within four fifths of the screen.
+QSize TilePreview::FittingSize() const {
+  const QSize smallest(476, 322);
+  if (!picture_) return smallest;
+  const Point image = PreviewImageSize(picture_->Width, picture_->Height);
+  const QSize needed(image.X + PreviewArea::ScrollBarThickness,
+                     image.Y + PreviewArea::ImageTop + PreviewArea::ScrollBarThickness +
+                         layout()->menuBar()->sizeHint().height());
+  return needed.expandedTo(smallest).boundedTo(screen()->availableGeometry().size() * 4 / 5);
 }
 
 void TilePreview::BuildMenu() {
@@ -39,15 +49,12 @@ void TilePreview::BuildMenu() {
   layout()->setMenuBar(bar);
 }
 
-void TilePreview::ZoomOut() { SetZoomStep(zoomStep_ + 1); }
-void TilePreview::ZoomIn() { SetZoomStep(zoomStep_ - 1); }
-void TilePreview::ZoomPixel() { SetZoomStep(MinPreviewStep); }
+void TilePreview::ZoomOut() { area_->Zoom(tessmark::ZoomOut); }
+void TilePreview::ZoomIn() { area_->Zoom(tessmark::ZoomIn); }
+void TilePreview::ZoomPixel() { area_->Zoom(tessmark::ZoomPixel); }
 
-void TilePreview::SetZoomStep(std::int32_t step) {
-  zoomStep_ = std::clamp(step, MinPreviewStep, MaxPreviewStep);
-  RenderPreview();
-}
+std::int32_t TilePreview::ZoomStep() const { return area_->View().Zoom; }
 
-void TilePreview::RenderPreview() { area_->Render(picture_, zoomStep_); }
+void TilePreview::RenderPreview() { area_->Render(picture_); }
 
 }  // namespace tessmark

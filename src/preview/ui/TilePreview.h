@@ -16,7 +16,7 @@ class TilePreview : public QDialog {
   // picture may be null: the preview is then empty. It is only read.
   explicit TilePreview(const Picture* picture, QWidget* parent = nullptr);
 
-  std::int32_t ZoomStep() const { return zoomStep_; }
+  std::int32_t ZoomStep() const;
   PreviewArea* Area() const { return area_; }
 
   void ZoomOut();
@@ -25,12 +25,11 @@ class TilePreview : public QDialog {
   void RenderPreview();
 
  private:
-  void SetZoomStep(std::int32_t step);
   void BuildMenu();
+  QSize FittingSize() const;
 
   const Picture* picture_;
   PreviewArea* area_;
-  std::int32_t zoomStep_ = MinPreviewStep;
 };
 
 }  // namespace tessmark

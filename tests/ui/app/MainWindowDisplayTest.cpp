@@ -1,10 +1,14 @@
+#include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QWheelEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
+#include "app/ui/EscapeWatcher.h"
 #include "app/ui/MainWindow.h"
 #include "app/ui/PictureView.h"
 #include "settings/Configuration.h"
@@ -43,6 +47,18 @@ struct MainWindowDisplayTest : ::testing::Test {
     window->RebuildDisplay();
   }
   QRgb Shown(int x, int y) { return window->Picture().grab().toImage().pixel(x, y); }
+  QRgb Background() { return window->palette().window().color().rgb(); }
+  void Wheel(QPoint at, QPoint pixels, QPoint angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWheelEvent event(at, window->Picture().mapToGlobal(at), pixels, angle, Qt::NoButton, modifiers,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window->Picture(), &event);
+  }
+  void PointAt(QPoint at) {
+    QMouseEvent event(QEvent::MouseMove, at, window->Picture().mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&window->Picture(), &event);
+  }
+  QString Status() { return window->findChild<QLabel*>("StatusLine")->text(); }
   QScrollBar& Horizontal() { return *window->Picture().HorizontalBar(); }
   QScrollBar& Vertical() { return *window->Picture().VerticalBar(); }
 };
@@ -95,8 +111,11 @@ TEST_F(MainWindowDisplayTest, ZoomOutSamplesEveryOtherPixelAndLeavesTheViewWhere
   EXPECT_EQ(window->State().View.ScrollX, 1);
   EXPECT_EQ(Shown(0, 0), qRgb(2, 0, 7));
   EXPECT_EQ(Shown(1, 1), qRgb(4, 2, 7));
-  EXPECT_EQ(Shown(4, 0), qRgb(0, 0, 7));  // display column 5 wraps round to picture column 0
-  EXPECT_EQ(Shown(5, 0), qRgb(255, 255, 255));
+  EXPECT_EQ(Shown(3, 1), qRgb(8, 2, 7));
+  // Display column 5 only rounds the width, and the display's white lies beyond: neither is drawn.
+  EXPECT_EQ(Shown(4, 0), Background());
+  EXPECT_EQ(Shown(3, 3), Background());
+  EXPECT_EQ(window->State().DisplayBitmap->Row(0)[6 * 4], 0xFF);
   window->RunCommand(id::ZoomPixel);
   EXPECT_EQ(Shown(0, 0), qRgb(1, 0, 7));
 }
@@ -147,6 +166,38 @@ TEST_F(MainWindowDisplayTest, WhilePaintingTheVisibleRowsAndTheStatusShowAndAfte
   EXPECT_EQ(status.text(), "Circle: 5 shapes");
   window->RunCommand(id::ZoomOut);
   EXPECT_EQ(status.text(), "250 × 120, zoom 1/2");
+}
+
+TEST_F(MainWindowDisplayTest, TheWheelScrollsByPixelsAndCtrlWheelZoomsAroundThePointer) {
+  Open();
+  NewPicture(250, 120);
+  window->RunCommand(id::ZoomIn);
+  EscapeWatcher run;
+  run.Start();
+  Wheel({50, 50}, {0, -35}, {0, -120}, Qt::ControlModifier);
+  run.Stop();
+  EXPECT_EQ(window->State().View.Magnification, 2);  // a paint run ignores the wheel
+  Wheel({50, 50}, {0, -35}, {0, -120});  // a touchpad: its pixels count, at two per picture pixel
+  Wheel({50, 50}, {0, -35}, {0, -120});
+  EXPECT_EQ(window->State().View.ScrollY, 35);
+  EXPECT_EQ(Vertical().pageStep(), (window->Picture().height() - 24) / 2);
+  Wheel({50, 50}, {}, {0, -120}, Qt::ShiftModifier);
+  EXPECT_EQ(window->State().View.ScrollX, 30);
+  const QPoint pointer(11, 5);
+  PointAt(pointer);
+  EXPECT_EQ(Status(), "250 × 120, zoom 2× — x 35, y 37: #232507");
+  Wheel(pointer, {}, {0, 120}, Qt::ControlModifier);
+  EXPECT_EQ(window->State().View.Magnification, 4);
+  EXPECT_EQ(Shown(pointer.x(), pointer.y()), qRgb(35, 37, 7));
+  EXPECT_EQ(Status(), "250 × 120, zoom 4× — x 35, y 37: #232507");
+  Wheel(pointer, {}, {0, -360}, Qt::ControlModifier);
+  EXPECT_EQ(window->State().View.Zoom, 2);
+  EXPECT_EQ(Shown(pointer.x(), pointer.y()), qRgb(34, 36, 7));  // the block of four that holds it
+  // A temporary message covers the readout while it lasts.
+  window->statusBar()->showMessage("notice");
+  EXPECT_FALSE(window->findChild<QLabel*>("StatusLine")->isVisible());
+  window->statusBar()->clearMessage();
+  EXPECT_TRUE(window->findChild<QLabel*>("StatusLine")->isVisible());
 }
 
 }  // namespace

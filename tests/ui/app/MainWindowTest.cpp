@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 #include "app/CommandIds.h"
@@ -60,12 +61,21 @@ std::unique_ptr<MainWindow> OpenWindow(FakePlatform& desktop) {
   return std::make_unique<MainWindow>(MainWindow::Start{"/nonexistent-data/", "/nonexistent-program/", &desktop});
 }
 
-TEST(MainWindowPlacement, FirstStartUsesTheDefaultRectangle) {
+TEST(MainWindowPlacement, FirstStartTakesTwoThirdsOfTheScreenInItsMiddle) {
   FakePlatform desktop;
   desktop.Store["left"] = 0;
   auto window = OpenWindow(desktop);
-  EXPECT_EQ(window->Placement(), (WindowPlacement{1, 1, 512, 512}));
-  EXPECT_EQ(window->size(), QSize(511, 511));
+  const QRect screen = window->screen()->availableGeometry();
+  EXPECT_EQ(window->size(), screen.size() * 2 / 3);
+  const QPoint offCentre = QRect(window->pos(), window->size()).center() - screen.center();
+  EXPECT_LE(offCentre.manhattanLength(), 2);
+}
+
+TEST(MainWindowPlacement, AStoredRectangleFillsItsMissingEdgesWithTheDefaults) {
+  FakePlatform desktop;
+  desktop.Store = {{"left", 0}, {"right", 300}};
+  auto window = OpenWindow(desktop);
+  EXPECT_EQ(window->Placement(), (WindowPlacement{1, 1, 300, 512}));
 }
 
 TEST(MainWindowPlacement, StoredRectangleComesBackAndExitStoresItAgain) {

@@ -168,16 +168,20 @@ TEST_F(PaintCommandTest, UndoWithoutPictureDoesNothing) {
   EXPECT_TRUE(desktop.Events.empty());
 }
 
-TEST_F(PaintCommandTest, ZoomStepsStayWithinOneToSixteenAndRebuild) {
+TEST_F(PaintCommandTest, ZoomStepsStayWithinOneToSixteenAndRebuildOnlyForAnotherReduction) {
   for (int i = 0; i < 20; ++i) Run(id::ZoomOut);
   EXPECT_EQ(state.View.Zoom, 16);
   Run(id::ZoomIn);
   EXPECT_EQ(state.View.Zoom, 15);
   Run(id::ZoomPixel);
   EXPECT_EQ(state.View.Zoom, 1);
+  EXPECT_EQ(view.Rebuilds, 22);  // no display yet: every step builds one
+  state.DisplayBitmap = AllocateBitmap32(4, 4);
+  Run(id::ZoomIn);
   Run(id::ZoomIn);
   EXPECT_EQ(state.View.Zoom, 1);
-  EXPECT_EQ(view.Rebuilds, 23);
+  EXPECT_EQ(state.View.Magnification, 4);
+  EXPECT_EQ(view.Rebuilds, 22);
 }
 
 TEST_F(PaintCommandTest, MixageEditsTheRangeOnlyOnOk) {

@@ -1,8 +1,11 @@
 #include "preview/ui/TilePreview.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "preview/ui/PreviewArea.h"
@@ -72,6 +75,30 @@ TEST(TilePreview, ZoomOutReducesTheTileAndStopsAtStep16) {
   EXPECT_EQ(preview.dialog.ZoomStep(), 1);
   preview.dialog.ZoomIn();
   EXPECT_EQ(preview.dialog.ZoomStep(), 1);
+  EXPECT_EQ(preview.area().View().Magnification, 2);
+}
+
+TEST(TilePreview, CtrlWheelMagnifiesAroundThePointer) {
+  const Picture picture = Gradient(100, 60);
+  Preview preview(&picture);
+  const QPoint pointer(50, 32 + 20);
+  QWheelEvent wheel(pointer, preview.area().mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&preview.area(), &wheel);
+  EXPECT_EQ(preview.area().View().Magnification, 2);
+  EXPECT_EQ(preview.Shown().pixel(pointer), Rgb(50, 20, 7));
+  EXPECT_EQ(preview.Shown().pixel(pointer + QPoint(100, 0)), Rgb(0, 20, 7));  // the next copy
+}
+
+TEST(TilePreview, OpensLargeEnoughForTheNineCopiesWithinTheScreen) {
+  const Picture small = Gradient(150, 100);
+  TilePreview fitting(&small);
+  fitting.show();
+  EXPECT_GE(fitting.Area()->width(), 450 + 24);
+  EXPECT_GE(fitting.Area()->height(), 32 + 300 + 24);
+  const Picture large = Gradient(1000, 1000);
+  TilePreview bounded(&large);
+  EXPECT_EQ(bounded.size(), bounded.screen()->availableGeometry().size() * 4 / 5);
 }
 
 TEST(TilePreview, ZoomLeavesTheScrollPositionAndRanges) {
