@@ -141,4 +141,6 @@ std::string HelpText() {
   return text + Notes;
 }
 
+std::string_view PictureFilesExample() { return "a.png;b.jpg"; }
+
 }  // namespace tessmark::cli

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "cli/Help.h"
 #include "cli/ReadFailure.h"
 #include "recipe/OperationTable.h"
 
@@ -58,7 +59,7 @@ std::string RunOperation(const Operation& operation, std::uint32_t seed, PaintSe
   // A picture file that cannot be loaded is an error here, where the desktop program would show
   // its message and paint nothing.
   if (row.Files && row.Files(step.Records)->empty()) {
-    return Concat(row.Name, " has no picture files: give ", row.Name, ":files=a.png;b.jpg");
+    return Concat(row.Name, " has no picture files: give ", row.Name, ":files=", PictureFilesExample());
   }
   const std::optional<SourceLoadFailure> failure = RunWatched(row, session).Failure;
   if (!failure) return {};

@@ -13,7 +13,7 @@ namespace tessmark {
 bool LessIgnoringCase(std::string_view a, std::string_view b);
 
 // True when an entry begins with path, compared without regard to case: such a path counts as
-// listed already (so a.png is refused when a.png.bak is listed).
+// listed already (so "leaf" is refused when "leaf.bak" is listed).
 bool ListHasEntryBeginningWith(const PictureFiles& list, std::string_view path);
 
 // Adds each path in order at its sorted place, unless the rule above says it is listed already.

@@ -2,6 +2,6 @@
 
 namespace tessmark {
 
-QIcon ProgramIcon() { return QIcon(":/icons/vornade.png"); }
+QIcon ProgramIcon() { return QIcon(":/icons/vornade"); }
 
 }  // namespace tessmark
