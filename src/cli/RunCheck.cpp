@@ -47,11 +47,12 @@ constexpr OptionUse Uses[] = {
      }},
 };
 
+std::string Colours(std::int32_t n) { return Concat(std::to_string(n), n == 1 ? " colour" : " colours"); }
+
 std::string NotFitting(const ColorStandIn& standIn, const Operation& operation, std::size_t index,
                        const Palette& palette) {
   return Concat(standIn.Option, ": ", operation.Name, " (operation ", std::to_string(index + 1), ") paints with ",
-                std::to_string(palette.Count), " colours, ", standIn.File, " holds ",
-                std::to_string(standIn.Colors->Colors.Count));
+                Colours(palette.Count), ", ", standIn.File, " holds ", Colours(standIn.Colors->Colors.Count));
 }
 
 std::string Unused(const OptionUse& use, bool read) {

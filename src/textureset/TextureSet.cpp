@@ -42,15 +42,14 @@ std::string MapFileName(const std::string& output, const std::string& name) {
 
 std::string CheckMapSpecs(std::span<const MapSpec> specs, const std::string& output) {
   if (specs.size() > MaxMaps) return Concat("at most ", std::to_string(MaxMaps), " maps");
-  std::vector<std::string> paths{Lower(output)};
+  std::vector<std::string> paths{output};
   for (const MapSpec& spec : specs) {
     if (std::string error = CheckName(spec); !error.empty()) return error;
     if (std::string error = CheckSource(spec, specs); !error.empty()) return error;
     const std::string path = MapFileName(output, spec.Name);
-    if (std::find(paths.begin(), paths.end(), Lower(path)) != paths.end()) {
-      return Concat("map ", Quoted(spec.Name), " would write over ", path);
-    }
-    paths.push_back(Lower(path));
+    const auto taken = std::find_if(paths.begin(), paths.end(), [&](const std::string& p) { return Lower(p) == Lower(path); });
+    if (taken != paths.end()) return Concat("map ", Quoted(spec.Name), " would write over ", *taken);
+    paths.push_back(path);
   }
   return {};
 }
