@@ -9,7 +9,10 @@
 namespace tessmark::cli {
 
 std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path) {
-  const int error = WritePictureFile(path, picture, FindPictureFormat(format));
+  return WriteFailure(picture, WritePictureFile(path, picture, FindPictureFormat(format)), path);
+}
+
+std::string WriteFailure(const Picture& picture, int error, const std::string& path) {
   if (error == ECANCELED)
     return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
                   " picture for ", path);

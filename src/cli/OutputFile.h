@@ -11,4 +11,7 @@ namespace tessmark::cli {
 // it failed, or nothing.
 std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path);
 
+// Why writing the picture to path failed with the errno, or nothing for 0.
+std::string WriteFailure(const Picture& picture, int error, const std::string& path);
+
 }  // namespace tessmark::cli

@@ -4,18 +4,11 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "picture/Picture.h"
+#include "textureset/PictureSetFile.h"
 
 namespace tessmark::cli {
 
-struct OutputPicture {
-  const Picture& Pixels;
-  std::string Path;
-};
-
-// Writes every picture whole or none of them: a single one as WriteOutput does; several each to a
-// temporary beside its path, renamed in place once all are written. Returns why it failed, or
-// nothing.
+// Writes every picture whole or none of them. Returns why it failed, or nothing.
 std::string WriteAllOrNone(std::span<const OutputPicture> pictures, OutputFormat format);
 
 }  // namespace tessmark::cli

@@ -55,9 +55,10 @@ std::string NotFitting(const ColorStandIn& standIn, const Operation& operation, 
                 Colours(palette.Count), ", ", standIn.File, " holds ", Colours(standIn.Colors->Colors.Count));
 }
 
-std::string Unused(const OptionUse& use, bool read) {
-  if (!read || use.OwnKey.empty()) return Concat(use.Name, " has no effect: no operation of the run uses it");
-  return Concat(use.Name, " has no effect: every operation that uses it gives its own ", use.OwnKey, "=");
+std::string Unused(const OptionUse& use, bool read, const CommandLine& line) {
+  const std::string_view name = line.Connectable == false && use.OwnKey == "connectable" ? "--no-connectable" : use.Name;
+  if (!read || use.OwnKey.empty()) return Concat(name, " has no effect: no operation of the run uses it");
+  return Concat(name, " has no effect: every operation that uses it gives its own ", use.OwnKey, "=");
 }
 
 }  // namespace
@@ -86,7 +87,7 @@ RunCheck CheckRun(const CommandLine& line, const OperationStep& start, std::span
   for (std::size_t u = 0; u < std::size(Uses); ++u) {
     // Normal maps wrap around the edges as the run is connectable.
     const bool connectable = Uses[u].Name == "--connectable" && normals;
-    if (Uses[u].Given(line) && !used[u] && !connectable) check.Warnings.push_back(Unused(Uses[u], read[u]));
+    if (Uses[u].Given(line) && !used[u] && !connectable) check.Warnings.push_back(Unused(Uses[u], read[u], line));
   }
   return check;
 }
