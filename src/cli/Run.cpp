@@ -66,19 +66,6 @@ std::vector<ColorStandIn> StandInList(const CommandLine& line, const StandInColo
   return list;
 }
 
-// The picture, then every map in the order given, all written or none.
-std::string WriteSet(const CommandLine& line, const Picture& picture, std::span<const Picture> maps, bool connectable) {
-  const Parsed<std::vector<Picture>> normals = NormalMaps(line.Maps, picture, maps, connectable);
-  if (!normals) return normals.Error;
-  std::vector<OutputPicture> outputs{{picture, line.OutputFile}};
-  std::size_t painted = 0, normal = 0;
-  for (const MapSpec& spec : line.Maps) {
-    const Picture& map = spec.Type == MapSpec::Kind::Normal ? (*normals.Value)[normal++] : maps[painted++];
-    outputs.push_back({map, MapFileName(line.OutputFile, spec.Name)});
-  }
-  return WriteAllOrNone(outputs, line.Format);
-}
-
 struct Failure {
   std::string Message;
   int Status = 1;
@@ -109,7 +96,9 @@ Failure Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment&
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunOperation(operation, seed++, session); !error.empty()) return {error};
   }
-  return {WriteSet(line, *picture.Value, *maps.Value, step.Records.Config.Connectable != 0)};
+  return {WriteTextureSet(line.Maps, line.OutputFile, *picture.Value, *maps.Value,
+                          step.Records.Config.Connectable != 0,
+                          [&line](std::span<const OutputPicture> pictures) { return WriteAllOrNone(pictures, line.Format); })};
 }
 
 }  // namespace

@@ -47,14 +47,6 @@ constexpr OptionUse Uses[] = {
      }},
 };
 
-std::string Colours(std::int32_t n) { return Concat(std::to_string(n), n == 1 ? " colour" : " colours"); }
-
-std::string NotFitting(const ColorStandIn& standIn, const Operation& operation, std::size_t index,
-                       const Palette& palette) {
-  return Concat(standIn.Option, ": ", operation.Name, " (operation ", std::to_string(index + 1), ") paints with ",
-                Colours(palette.Count), ", ", standIn.File, " holds ", Colours(standIn.Colors->Colors.Count));
-}
-
 std::string Unused(const OptionUse& use, bool read, const CommandLine& line) {
   const std::string_view name = line.Connectable == false && use.OwnKey == "connectable" ? "--no-connectable" : use.Name;
   if (!read || use.OwnKey.empty()) return Concat(name, " has no effect: no operation of the run uses it");
@@ -68,19 +60,19 @@ RunCheck CheckRun(const CommandLine& line, const OperationStep& start, std::span
   OperationStep step = start;
   bool read[std::size(Uses)] = {};
   bool used[std::size(Uses)] = {};
-  for (std::size_t i = 0; i < line.Operations.size(); ++i) {
-    ApplyOperation(line.Operations[i], step);
+  std::vector<OperationStep> steps;
+  for (const Operation& operation : line.Operations) {
+    ApplyOperation(operation, step);
+    steps.push_back(step);
     const OperationRow& row = RowOf(step.Kind);
-    const bool fromEntries = (row.Writes & WritesColors) != 0 && PaintsFromEntries(step.Palette);
-    for (const ColorStandIn& standIn : standIns) {
-      if (fromEntries && !MapFitsPalette(*standIn.Colors, step.Palette) && check.Refusal.empty()) {
-        check.Refusal = NotFitting(standIn, line.Operations[i], i, step.Palette);
-      }
-    }
     for (std::size_t u = 0; u < std::size(Uses); ++u) {
       read[u] |= Uses[u].Reads(row);
       used[u] |= Uses[u].Reads(row) && Uses[u].InForce(step, start);
     }
+  }
+  for (const ColorStandIn& standIn : standIns) {
+    check.Refusal = CheckStandIn(steps, *standIn.Colors, standIn.Option, standIn.File);
+    if (!check.Refusal.empty()) return check;
   }
   const bool normals = std::any_of(line.Maps.begin(), line.Maps.end(),
                                    [](const MapSpec& m) { return m.Type == MapSpec::Kind::Normal; });

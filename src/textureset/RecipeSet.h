@@ -8,6 +8,7 @@
 #include "imageio/PictureSources.h"
 #include "paint/PaintContext.h"
 #include "recipe/Recipe.h"
+#include "textureset/MapSpec.h"
 
 namespace tessmark {
 
@@ -31,5 +32,11 @@ std::optional<Picture> RecipeStartPicture(const RecipeStart& start);
 // as recorded, and stops at the first failure or Escape.
 RepaintOutcome RepaintRecipe(const Recipe& recipe, Picture& picture, std::span<MapLayer> maps,
                              const RepaintHooks& hooks);
+
+// Paints the recipe again with the maps, then writes the picture to path (PNG) and every map beside
+// it, all or none. Returns why it could not, or nothing; a run Escape stopped writes nothing and
+// sets stopped.
+std::string PaintTextureSet(const Recipe& recipe, std::span<const MapSpec> specs, const std::string& path,
+                            const RepaintHooks& hooks, bool& stopped);
 
 }  // namespace tessmark

@@ -5,6 +5,8 @@
 
 #include "paint/Fill.h"
 #include "palette/PaletteFile.h"
+#include "recipe/Operation.h"
+#include "recipe/OperationTable.h"
 
 namespace tessmark {
 namespace {
@@ -16,6 +18,8 @@ std::string Lower(std::string_view text) {
   for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return lower;
 }
+
+std::string Colours(std::int32_t n) { return Concat(std::to_string(n), n == 1 ? " colour" : " colours"); }
 
 std::string CheckName(const MapSpec& spec) {
   if (spec.Name.empty()) return "a map needs a name: NAME=...";
@@ -68,9 +72,18 @@ Parsed<std::vector<MapColors>> LoadMapColors(std::span<const MapSpec> specs) {
   return {std::move(all), {}};
 }
 
-// Id colours cover every position, so they fit any palette.
-bool MapFitsPalette(const MapColors& colors, const Palette& palette) {
-  return colors.RandomLength != colors.Colors.Count || colors.Colors.Count == palette.Count;
+std::string CheckStandIn(std::span<const OperationStep> steps, const MapColors& colors, std::string_view label,
+                         std::string_view file) {
+  // Id colours cover every position, so they stand for any palette.
+  if (colors.RandomLength != colors.Colors.Count) return {};
+  for (std::size_t k = 0; k < steps.size(); ++k) {
+    const OperationStep& step = steps[k];
+    if ((RowOf(step.Kind).Writes & WritesColors) == 0 || !PaintsFromEntries(step.Palette)) continue;
+    if (step.Palette.Count == colors.Colors.Count) continue;
+    return Concat(label, ": ", OperationName(step.Kind), " (operation ", std::to_string(k + 1), ") paints with ",
+                  Colours(step.Palette.Count), ", ", file, " holds ", Colours(colors.Colors.Count));
+  }
+  return {};
 }
 
 Parsed<std::vector<Picture>> StartMaps(std::span<const MapSpec> specs, const Picture& start) {
@@ -117,6 +130,19 @@ Parsed<std::vector<Picture>> NormalMaps(std::span<const MapSpec> specs, const Pi
     normals.push_back(std::move(*normal));
   }
   return {std::move(normals), {}};
+}
+
+std::string WriteTextureSet(std::span<const MapSpec> specs, const std::string& path, const Picture& picture,
+                            std::span<const Picture> painted, bool connectable, const SetWriter& write) {
+  const Parsed<std::vector<Picture>> normals = NormalMaps(specs, picture, painted, connectable);
+  if (!normals) return normals.Error;
+  std::vector<OutputPicture> outputs{{picture, path}};
+  std::size_t k = 0, normal = 0;
+  for (const MapSpec& spec : specs) {
+    const Picture& map = Painted(spec) ? painted[k++] : (*normals.Value)[normal++];
+    outputs.push_back({map, MapFileName(path, spec.Name)});
+  }
+  return write(outputs);
 }
 
 }  // namespace tessmark

@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "paint/MapLayer.h"
 #include "picture/Picture.h"
+#include "recipe/OperationStep.h"
 #include "recipe/RecipeValues.h"
 #include "textureset/MapSpec.h"
+#include "textureset/PictureSetFile.h"
 
 namespace tessmark {
 
@@ -22,8 +25,10 @@ std::string CheckMapSpecs(std::span<const MapSpec> specs, const std::string& out
 // be read.
 Parsed<std::vector<MapColors>> LoadMapColors(std::span<const MapSpec> specs);
 
-// Whether a map's colours stand for an operation painting from this palette: the same length.
-bool MapFitsPalette(const MapColors& colors, const Palette& palette);
+// Why colours (those of label, from file) cannot stand for the palette of a step painting from one,
+// naming the first such step; or nothing. A palette stands only for palettes of its own length.
+std::string CheckStandIn(std::span<const OperationStep> steps, const MapColors& colors, std::string_view label,
+                         std::string_view file);
 
 // The painted maps' start pictures, each checked for memory before it is made.
 Parsed<std::vector<Picture>> StartMaps(std::span<const MapSpec> specs, const Picture& start);
@@ -36,5 +41,13 @@ std::vector<MapLayer> MapLayers(std::span<const MapSpec> specs, std::span<Pictur
 // The normal maps, from the finished pictures.
 Parsed<std::vector<Picture>> NormalMaps(std::span<const MapSpec> specs, const Picture& main,
                                         std::span<const Picture> painted, bool connectable);
+
+// Writes the pictures of a set, all or none; returns why it failed, or nothing.
+using SetWriter = std::function<std::string(std::span<const OutputPicture> pictures)>;
+
+// Makes the normal maps, then has write write the picture to path and every map beside it, in the
+// order the specs give them.
+std::string WriteTextureSet(std::span<const MapSpec> specs, const std::string& path, const Picture& picture,
+                            std::span<const Picture> painted, bool connectable, const SetWriter& write);
 
 }  // namespace tessmark
