@@ -54,6 +54,7 @@ TextureSetDialog::TextureSetDialog(QWidget* parent)
   setWindowTitle("Texture set");
   maps_->setHorizontalHeaderLabels({"Name", "Palette file or id", "Start", "Fill"});
   maps_->horizontalHeader()->setStretchLastSection(true);
+  maps_->setTabKeyNavigation(false);  // Tab leaves the table, as in every other field
   auto* add = new QPushButton("Add map", this);
   auto* remove = new QPushButton("Remove map", this);
   auto* palette = new QPushButton("Palette file ...", this);
@@ -90,6 +91,9 @@ TextureSetDialog::TextureSetDialog(QWidget* parent)
   layout->addLayout(rowButtons);
   layout->addLayout(form);
   layout->addWidget(buttons);
+  const std::initializer_list<QWidget*> order{maps_,        add,         remove,      palette, normal_,  normalName_,
+                                              normalSource_, strength_, yDirection_, folder_, browse, baseName_};
+  for (auto it = order.begin(); it + 1 != order.end(); ++it) setTabOrder(*it, *(it + 1));
   AddMapRow();
   resize(640, sizeHint().height());
 }
