@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "paint/MapPainter.h"
 #include "paint/PaintContext.h"
 #include "paint/ShapeBatch.h"
 #include "picture/Rasterisers.h"
@@ -29,13 +30,6 @@ template <class Paint> ColoredShape<Paint> Colored(const ShapeBounds& bounds, co
   return {bounds, color, std::move(paint)};
 }
 
-// A shape's painting with the colour of one picture settled.
-template <class Paint> struct InColor {
-  Paint PaintIn;
-  Color Rgb;
-  void operator()(const Canvas& canvas) const { PaintIn(canvas, Rgb); }
-};
-
 // Discards an Escape press from before the run (the one that closed a dialog, say), then paints
 // shapes as RepeatShapes does. An empty picture gets nothing. drawOne makes a shape's random draws,
 // sets the blend weight and gives the shape as Colored; a large picture has its shapes painted in
@@ -44,26 +38,20 @@ template <class Paint> struct InColor {
 template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
   context.EscapePressed();
   if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
-  using Paint = InColor<decltype(drawOne().PaintIn)>;
-  ShapeBatch<Paint> batch(context.Target, context.Connectable);
-  std::vector<ShapeBatch<Paint>> maps;
-  maps.reserve(context.Maps.size());
-  for (MapLayer& layer : context.Maps) maps.emplace_back(layer.Target, context.Connectable);
+  using Paint = decltype(drawOne().PaintIn);
+  ShapeBatch<InColor<Paint>> batch(context.Target, context.Connectable);
+  MapPainter<Paint> maps(context.Maps, context.Connectable);
   RepeatShapes(
       context, count,
       [&] {
         auto shape = drawOne();  // sets the weight
-        for (std::size_t k = 0; k < maps.size(); ++k) {
-          const MapLayer& layer = context.Maps[k];
-          maps[k].Add(Drawn(shape.Bounds, Paint{shape.PaintIn, ColorOnMap(layer.Colors, shape.Color)}),
-                      layer.FullWeight ? std::uint8_t{255} : context.CurrentBlendWeight);
-        }
+        maps.Add(shape.Bounds, shape.Color, shape.PaintIn, context.CurrentBlendWeight);
         const Color color = context.TargetColor(shape.Color);
-        batch.Add(Drawn(shape.Bounds, Paint{std::move(shape.PaintIn), color}), context.CurrentBlendWeight);
+        batch.Add(Drawn(shape.Bounds, InColor<Paint>{std::move(shape.PaintIn), color}), context.CurrentBlendWeight);
       },
       [&] {
         batch.PaintHeld();
-        for (ShapeBatch<Paint>& map : maps) map.PaintHeld();
+        maps.Finish();
       });
 }
 
