@@ -57,6 +57,8 @@ Options:
                         others, 8 deep at most
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
+An option that changes nothing in the run (each operation gives its own value, or none uses it)
+is named in a warning on stderr.
 
 Operations run in the order given, each as NAME or NAME:key=value,key=value... Keys are the names
 of the desktop dialogs' fields, in any case; numbers are read as those dialogs read them. A key

@@ -139,9 +139,15 @@ TEST_F(TextureSet, RefusesWithOneLineAndWritesNothing) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path), {}), 3);
 }
 
-TEST_F(TextureSet, WarnsOfAPaletteEveryOperationReplaces) {
-  ASSERT_EQ(Run({"--palette", File("three.gpl"), "circle:count=5,colors=FF0000", "rect:count=5,colors=00FF00"}), 0);
+TEST_F(TextureSet, WarnsOfAnOptionEveryOperationReplacesAndOnlyThen) {
+  ASSERT_EQ(Run({"--palette", File("three.gpl"), "circle:count=5,colors=FF0000,seed=3", "rect:count=5,colors=00FF00"}), 0);
   EXPECT_NE(run.Errors.str().find("--palette has no effect"), std::string::npos) << run.Errors.str();
+  EXPECT_EQ(run.Errors.str().find("--seed"), std::string::npos) << run.Errors.str();
+  test::CommandRun again;
+  ASSERT_EQ(again({"--seed", "1", "--size", "8x8", "-o", File("w.png"), "--palette", File("three.gpl"),
+                   "circle:count=5,seed=3", "rect:count=5,colors=00FF00,seed=4"}),
+            0);
+  EXPECT_EQ(again.Errors.str(), "tessmark: --seed has no effect: every operation that uses it gives its own seed=\n");
 }
 
 }  // namespace
