@@ -31,9 +31,6 @@ struct DrawnColor {
 // The colour of one shape: one draw to pick a palette entry, or three (red, green, blue) for a
 // random colour.
 DrawnColor DrawPaintColor(const Palette& palette, RandomValue& random);
-inline PaletteColor PickPaintColor(const Palette& palette, RandomValue& random) {
-  return DrawPaintColor(palette, random).Rgb;
-}
 
 // Whether the shape generators take this palette's entries rather than random colours.
 inline bool PaintsFromEntries(const Palette& palette) { return !palette.AllColor && palette.Count > 0; }
