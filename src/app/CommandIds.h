@@ -30,5 +30,6 @@ inline constexpr int SaveConfiguration = 32800;
 inline constexpr int ImportPictureFile = 32830;
 inline constexpr int ExportPng = 32831;
 inline constexpr int ExportRecipe = 32832;
+inline constexpr int ExportTextureSet = 32833;
 
 }  // namespace tessmark::command_id

@@ -1,8 +1,11 @@
 #include "cli/CommandLine.h"
 
+#include "cli/MapOptions.h"
+
 #include "imageio/PictureFormatWords.h"
 #include "recipe/Quoting.h"
 #include "recipe/ResponseFile.h"
+#include "textureset/TextureSet.h"
 
 namespace tessmark::cli {
 namespace {
@@ -43,6 +46,13 @@ std::string OutputOption(std::string_view v, CommandLine& line) {
   return {};
 }
 
+template <std::string (*Parse)(std::string_view, MapSpec&)> std::string MapOption(std::string_view v, CommandLine& line) {
+  MapSpec spec;
+  std::string error = Parse(v, spec);
+  if (error.empty()) line.Maps.push_back(std::move(spec));
+  return error;
+}
+
 struct OptionRule {
   std::string_view Name;
   ValueOption Store;
@@ -50,7 +60,10 @@ struct OptionRule {
 
 constexpr OptionRule ValueOptions[] = {{"--size", SizeOption},   {"--input", FileOption<&CommandLine::InputFile>},
                                        {"--seed", SeedOption},   {"--config", FileOption<&CommandLine::ConfigFile>},
-                                       {"--palette", FileOption<&CommandLine::PaletteFile>}, {"--mix", MixOption},
+                                       {"--palette", FileOption<&CommandLine::PaletteFile>},
+                                       {"--recolor", FileOption<&CommandLine::RecolorFile>},
+                                       {"--map", MapOption<ParseMapOption>}, {"--normal", MapOption<ParseNormalOption>},
+                                       {"--mix", MixOption},
                                        {"--blend-color", BlendColorOption}, {"-o", OutputOption},
                                        {"--output", OutputOption}};
 
@@ -97,7 +110,7 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
 std::string CheckComplete(const CommandLine& line) {
   if (line.Size && !line.InputFile.empty()) return "--size and --input cannot be used together";
   if (line.OutputFile.empty()) return "no output file: give -o " + WrittenExtensions({.Prefix = "OUT"});
-  return {};
+  return CheckMapSpecs(line.Maps, line.OutputFile);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "picture/Color.h"
 #include "recipe/Operation.h"
 #include "recipe/RecipeValues.h"
+#include "textureset/MapSpec.h"
 
 namespace tessmark::cli {
 
@@ -27,12 +28,14 @@ struct CommandLine {
   std::optional<std::uint32_t> Seed;
   std::string ConfigFile;
   std::string PaletteFile;
+  std::string RecolorFile;
   std::optional<bool> Connectable;
   std::optional<tessmark::MixRange> MixRange;
   std::optional<ColorRef> BlendColor;  // NoColorRef for "none"
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;
   std::vector<Operation> Operations;
+  std::vector<MapSpec> Maps;  // in the order given
 };
 
 // The written format the file's extension names, in any letter case.

@@ -12,7 +12,8 @@ namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
-                [--blend-color RRGGBB|none] -o {OUT} OPERATION... [@FILE...]
+                [--blend-color RRGGBB|none] [--recolor FILE] [--map NAME=FILE|id[,...]]...
+                [--normal NAME=FROM[,...]]... -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -34,6 +35,17 @@ Options:
   --mix FROM-TO         blend every shape with a weight drawn from FROM ... TO percent (default 100-100)
   --blend-color RRGGBB  key colour of the tag operation: stamp pixels of this colour are left out
                         (default FFFFFF); "none" lays every pixel
+  --recolor FILE        paint every shape in the colours of this palette (.gpal or .gpl) by the map
+                        rule below; the shapes stay where they are
+  --map NAME=FILE       also write OUT-NAME.EXT: the same shapes in the colours of palette FILE by the
+                        map rule (repeatable, 16 maps at most). Keys after it: start=RRGGBB (its
+                        start colour; default: the picture's start), fill=RRGGBB;... (the colours of
+                        the fills in turn; default: their own), noise=1 (take the noise filter too)
+  --map NAME=id         a colour-ID mask: each palette position (random colours: one of 16) a flat
+                        colour of its own at full weight, start and fills black (start=RRGGBB)
+  --normal NAME=FROM    a tangent-space normal map of the brightness of map FROM (main: the picture
+                        itself), tiling when the run is connectable; strength=S (default 2), y=up
+                        (OpenGL, default) or y=down
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
   -h, --help            show this text
   --version             show the program's name and version
@@ -43,6 +55,8 @@ Options:
                         others, 8 deep at most
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
+An option that changes nothing in the run (each operation gives its own value, or none uses it)
+is named in a warning on stderr.
 
 Operations run in the order given, each as NAME or NAME:key=value,key=value... Keys are the names
 of the desktop dialogs' fields, in any case; numbers are read as those dialogs read them. A key
@@ -65,6 +79,12 @@ constexpr char Notes[] = R"(
   The keys fill, full, connectable and monochromatique take 0 or 1. noise with germe=0 (default)
   takes its operation's seed; another germe is used as it is.
 
+Map rule (--recolor, --map): a shape that took palette position P takes the map's colour P, and
+every palette a shape operation paints from must have the map's length; a random colour takes the
+map's colour at its first colour draw mod the map's length. Shapes keep their places, sizes and
+blend weights. Tags and circle mixes are stamped on colour maps as on the picture and left out of
+ID masks. The picture and its maps are written all or none.
+
 A count of 0 (or less) paints until Ctrl+C, which ends the running operation after its current
 shape and prints "tessmark: NAME stopped after N shapes" (count=N paints the same again); the
 operations after it still run and the picture is written. Another Ctrl+C while the picture is
@@ -80,6 +100,9 @@ Examples:
   tessmark --config ~/.config/Haldrune/TessmarkPicture/main.gccfg --palette warm.gpal \
       -o strokes.bmp vector:count=0
       the desktop program's settings, a palette, strokes until Ctrl+C
+  tessmark --seed 5 -o stone.png --map height=h.gpl,start=000000,fill=808080 --normal n=height \
+      circle:raymin=8,raymax=32,count=2000,colors=8A7F70;6E665B;A39788
+      a colour map with its height map stone-height.png and normal map stone-n.png
   tessmark -o picture.png @recipe.txt
       a picture again from the recipe the desktop program wrote (File > Export > Recipe ...)
 )";

@@ -3,14 +3,11 @@
 #include <cerrno>
 #include <system_error>
 
-#include "imageio/PictureWrite.h"
 #include "recipe/RecipeValues.h"
 
 namespace tessmark::cli {
 
-std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path,
-                        const std::function<void(const std::string&)>& temporaryNamed) {
-  const int error = WritePictureFile(path, picture, FindPictureFormat(format), {.TemporaryNamed = temporaryNamed});
+std::string WriteFailure(const Picture& picture, int error, const std::string& path) {
   if (error == ECANCELED)
     return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
                   " picture for ", path);

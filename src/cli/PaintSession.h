@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "cli/Run.h"
+#include "paint/MapLayer.h"
 #include "paint/RandomValue.h"
 #include "picture/Picture.h"
 #include "recipe/Operation.h"
@@ -17,6 +19,8 @@ struct PaintSession {
   const RunEnvironment& Environment;
   std::uint8_t CurrentBlendWeight = 255;  // what the last shape left, for a mixed fill
   RandomValue Random;
+  const MapColors* Recolor = nullptr;  // the shapes' colours by the map rule instead of those drawn
+  std::span<MapLayer> Maps = {};       // painted along with Target
 };
 
 // Stores the operation's keys into the step and runs it on the picture, seeded with its own seed=

@@ -5,12 +5,14 @@
 #include "base/Version.h"
 #include "cli/CommandLine.h"
 #include "cli/Help.h"
-#include "cli/OutputFile.h"
+#include "cli/OutputSet.h"
 #include "cli/PaintSession.h"
 #include "cli/ReadFailure.h"
+#include "cli/RunCheck.h"
 #include "cli/StartPicture.h"
 #include "palette/PaletteFile.h"
 #include "settings/Configuration.h"
+#include "textureset/TextureSet.h"
 
 namespace tessmark::cli {
 namespace {
@@ -58,21 +60,72 @@ bool DrewOnOfferedSeed(const Operation& operation, const OperationStep& ran) {
   return !NamesItsSeed(operation);
 }
 
+// The colours --recolor and each painted map give the shapes.
+struct StandInColors {
+  std::optional<MapColors> Recolor;
+  std::vector<MapColors> Maps;
+};
+
+Parsed<StandInColors> LoadStandIns(const CommandLine& line) {
+  std::vector<MapSpec> recolor;
+  if (!line.RecolorFile.empty()) recolor.emplace_back().PaletteFile = line.RecolorFile;
+  Parsed<std::vector<MapColors>> recolorColors = LoadMapColors(recolor);
+  if (!recolorColors) return Parsed<StandInColors>::Fail(recolorColors.Error);
+  Parsed<std::vector<MapColors>> maps = LoadMapColors(line.Maps);
+  if (!maps) return Parsed<StandInColors>::Fail(maps.Error);
+  StandInColors colors{std::nullopt, std::move(*maps.Value)};
+  if (!recolorColors.Value->empty()) colors.Recolor = recolorColors.Value->front();
+  return {std::move(colors), {}};
+}
+
+std::vector<ColorStandIn> StandInList(const CommandLine& line, const StandInColors& colors) {
+  std::vector<ColorStandIn> list;
+  if (colors.Recolor) list.push_back({"--recolor", line.RecolorFile, &*colors.Recolor});
+  std::size_t k = 0;
+  for (const MapSpec& spec : line.Maps) {
+    if (spec.Type == MapSpec::Kind::Normal) continue;
+    if (spec.Type == MapSpec::Kind::Palette) list.push_back({"--map " + spec.Name, spec.PaletteFile, &colors.Maps[k]});
+    ++k;
+  }
+  return list;
+}
+
+struct Failure {
+  std::string Message;
+  int Status = 1;
+};
+
 // Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
 // operations paint different shapes and each can be repeated alone. seeded tells whether any drew
 // on seed, which is then worth telling.
-std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment, bool& seeded) {
+Failure Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment& environment, bool& seeded) {
   OperationStep step;
-  if (std::string error = LoadSettings(line, step.Records); !error.empty()) return error;
-  if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return error;
+  if (std::string error = LoadSettings(line, step.Records); !error.empty()) return {error};
+  if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return {error};
+  const Parsed<StandInColors> colors = LoadStandIns(line);
+  if (!colors) return {colors.Error};
+  const RunCheck check = CheckRun(line, step, StandInList(line, *colors.Value));
+  if (!check.Refusal.empty()) return {check.Refusal, 2};
+  for (const std::string& warning : check.Warnings) environment.Errors << "tessmark: " << warning << '\n';
   Parsed<Picture> picture = StartPicture(line, step.Records, environment.ProgramDirectory);
-  if (!picture) return picture.Error;
-  PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
+  if (!picture) return {picture.Error};
+  Parsed<std::vector<Picture>> maps = StartMaps(line.Maps, *picture.Value);
+  if (!maps) return {maps.Error};
+  std::vector<MapLayer> layers = MapLayers(line.Maps, *maps.Value, colors.Value->Maps);
+  PaintSession session{.Step = step,
+                       .Target = *picture.Value,
+                       .Environment = environment,
+                       .Random = RandomValue(),
+                       .Recolor = colors.Value->Recolor ? &*colors.Value->Recolor : nullptr,
+                       .Maps = layers};
   for (const Operation& operation : line.Operations) {
-    if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
+    if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return {error};
     seeded |= DrewOnOfferedSeed(operation, session.Step);
   }
-  return WriteOutput(*picture.Value, line.Format, line.OutputFile, environment.TemporaryNamed);
+  return {WriteTextureSet(line.Maps, line.OutputFile, *picture.Value, *maps.Value,
+                          step.Records.Config.Connectable != 0, [&](std::span<const OutputPicture> pictures) {
+                            return WriteAllOrNone(pictures, line.Format, environment.TemporaryNamed);
+                          })};
 }
 
 }  // namespace
@@ -93,9 +146,9 @@ int RunCommandLine(std::span<const std::string> args, const RunEnvironment& envi
   }
   const std::uint32_t seed = line.Value->Seed ? *line.Value->Seed : environment.RandomSeed();
   bool seeded = false;
-  if (const std::string error = Paint(*line.Value, seed, environment, seeded); !error.empty()) {
-    environment.Errors << "tessmark: " << error << '\n';
-    return 1;
+  if (const Failure failure = Paint(*line.Value, seed, environment, seeded); !failure.Message.empty()) {
+    environment.Errors << "tessmark: " << failure.Message << '\n';
+    return failure.Status;
   }
   // Once the picture is written, so that a failure stays one line.
   if (!line.Value->Seed && seeded) environment.Errors << "tessmark: seed " << seed << '\n';

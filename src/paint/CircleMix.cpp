@@ -18,7 +18,9 @@ void PaintDiscs(PaintContext& context, const CircleMixParams& params, const std:
     const auto sx = static_cast<std::int32_t>(radius + context.Random.Next() % availX);
     const auto sy = static_cast<std::int32_t>(radius + context.Random.Next() % availY);
     ShapeBlendWeight(context);
-    StampDiscSample(context.ShapeCanvas(), centre.X, centre.Y, source, sx, sy, radius, mix);
+    StampOnEveryPicture(context, [&](const Canvas& canvas) {
+      StampDiscSample(canvas, centre.X, centre.Y, source, sx, sy, radius, mix);
+    });
   });
 }
 

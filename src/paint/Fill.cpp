@@ -9,4 +9,10 @@ void FillPicture(Picture& picture, Color color, bool full, bool connectable, std
   for (std::int32_t y = 0; y < picture.Height; ++y) painter.Paint(0, y, picture.Width);
 }
 
+void FillMaps(std::span<MapLayer> maps, Color color, bool full, bool connectable, std::uint8_t blendWeight) {
+  for (MapLayer& layer : maps) {
+    FillPicture(layer.Target, NextFillColor(layer, color), full || layer.FullWeight, connectable, blendWeight);
+  }
+}
+
 }  // namespace tessmark

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <span>
+#include <utility>
+#include <vector>
 
+#include "paint/MapPainter.h"
 #include "paint/PaintContext.h"
 #include "paint/ShapeBatch.h"
 #include "picture/Rasterisers.h"
@@ -15,22 +18,53 @@ namespace tessmark {
 inline constexpr double Pi = 3.141592654;
 inline constexpr double HalfPi = 1.570796327;
 
+// A shape whose random draws are all made: where it may write, its colour as drawn, and how to
+// paint it on a canvas in a given colour.
+template <class Paint> struct ColoredShape {
+  ShapeBounds Bounds;
+  DrawnColor Color;
+  Paint PaintIn;
+  std::size_t HeldBytes = 0;  // what the shape holds beyond itself (a polygon's vertices)
+};
+
+template <class Paint>
+ColoredShape<Paint> Colored(const ShapeBounds& bounds, const DrawnColor& color, Paint paint, std::size_t heldBytes = 0) {
+  return {bounds, color, std::move(paint), heldBytes};
+}
+
 // Discards an Escape press from before the run (the one that closed a dialog, say), then paints
 // shapes as RepeatShapes does. An empty picture gets nothing. drawOne makes a shape's random draws,
-// sets the blend weight and gives the shape as Drawn; a large picture has its shapes painted in
+// sets the blend weight and gives the shape as Colored; a large picture has its shapes painted in
 // batches. The draws never look at the picture, so their order and the weight and random state
-// a run leaves are those of shapes painted one by one.
+// a run leaves are those of shapes painted one by one. Each map gets the same shape in its colour.
 template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
   context.EscapePressed();
   if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
-  ShapeBatch<decltype(drawOne().PaintOn)> batch(context.Target, context.Connectable);
+  using Paint = decltype(drawOne().PaintIn);
+  ShapeBatch<InColor<Paint>> batch(context.Target, context.Connectable);
+  MapPainter<Paint> maps(context.Maps, context.Connectable);
   RepeatShapes(
       context, count,
       [&] {
         auto shape = drawOne();  // sets the weight
-        batch.Add(std::move(shape), context.CurrentBlendWeight);
+        maps.Add(shape.Bounds, shape.Color, shape.PaintIn, context.CurrentBlendWeight);
+        const Color color = context.TargetColor(shape.Color);
+        batch.Add(Drawn(shape.Bounds, InColor<Paint>{std::move(shape.PaintIn), color}, shape.HeldBytes),
+                  context.CurrentBlendWeight);
       },
-      [&] { batch.PaintHeld(); });
+      [&] {
+        batch.PaintHeld();
+        maps.Finish();
+      });
+}
+
+// Stamps a picture-file shape on the run's picture and on every map that takes stamps, with the
+// weight the shape drew.
+template <class Stamp> void StampOnEveryPicture(PaintContext& context, Stamp&& stamp) {
+  stamp(context.ShapeCanvas());
+  for (MapLayer& layer : context.Maps) {
+    if (layer.Stamps) stamp(Canvas{layer.Target, context.Connectable, context.CurrentBlendWeight});
+  }
 }
 
 // The rows and columns a polygon through these points may write.

@@ -62,4 +62,11 @@ bool NoiseFilter(Picture& picture, const NoiseParams& params, RandomValue& rando
   return true;
 }
 
+void NoiseMaps(std::span<MapLayer> maps, const NoiseParams& params, std::uint32_t clockSeed) {
+  for (MapLayer& layer : maps) {
+    RandomValue random;
+    if (layer.Noise) NoiseFilter(layer.Target, params, random, clockSeed);
+  }
+}
+
 }  // namespace tessmark

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include <span>
+
+#include "paint/MapLayer.h"
 #include "paint/RandomValue.h"
 #include "picture/Picture.h"
 #include "settings/ParameterRecords.h"
@@ -17,5 +20,8 @@ std::int32_t NoiseAmplitude(std::uint8_t percent);
 // seeded with Germe, or with clockSeed when Germe is 0, so a fixed Germe gives a fixed result.
 // False, with the picture unchanged, when the percentage is too small to change anything.
 bool NoiseFilter(Picture& picture, const NoiseParams& params, RandomValue& random, std::uint32_t clockSeed);
+
+// The same offsets on every map that takes noise.
+void NoiseMaps(std::span<MapLayer> maps, const NoiseParams& params, std::uint32_t clockSeed);
 
 }  // namespace tessmark

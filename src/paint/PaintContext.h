@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <span>
 
+#include "paint/MapLayer.h"
 #include "paint/RandomValue.h"
 #include "palette/Palette.h"
 #include "picture/Canvas.h"
@@ -35,8 +37,13 @@ struct PaintContext {
   // Asked after every shape, just before the Escape poll: true when that poll is about to show the
   // picture, so shapes held back must be painted first. None: only the end of the run needs them.
   std::function<bool()> PictureWanted = {};
+  // Other colours for the shapes on Target by the map rule (recolouring); none: those drawn.
+  const MapColors* Recolor = nullptr;
+  // Pictures painted with the same shapes, each in its own colours.
+  std::span<MapLayer> Maps = {};
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
+  Color TargetColor(const DrawnColor& drawn) const { return Recolor ? ColorOnMap(*Recolor, drawn) : drawn.Rgb; }
 };
 
 // Draws the next shape's mixage percentage and sets CurrentBlendWeight from it. Percentages

@@ -36,12 +36,12 @@ void PaintPolygons(PaintContext& context, const PolygonParams& params) {
   RunShapeGenerator(context, params.Count, [&] {
     const Point centre = DrawInPlacementRegion(context.Random, region);
     DrawVertices(context.Random, params, centre, vertices);
-    const Color color = PickPaintColor(context.Palette, context.Random);
+    const DrawnColor color = DrawPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    return Drawn(
-        BoundsOf(vertices),
-        [points = std::vector<Point>(vertices), color, fill = params.Fill != 0](const Canvas& canvas) {
-          DrawPolygon(canvas, points, color, fill);
+    return Colored(
+        BoundsOf(vertices), color,
+        [points = std::vector<Point>(vertices), fill = params.Fill != 0](const Canvas& canvas, Color rgb) {
+          DrawPolygon(canvas, points, rgb, fill);
         },
         vertices.size() * sizeof(Point));
   });

@@ -9,10 +9,10 @@ void PaintRectangles(PaintContext& context, const RectangleParams& params) {
     const Point corner = DrawInDoubleArea(context.Random, context.Target);
     const std::int64_t width = DrawInRange(context.Random, params.XMin, params.XMax);
     const std::int64_t height = DrawInRange(context.Random, params.YMin, params.YMax);
-    const Color color = PickPaintColor(context.Palette, context.Random);
+    const DrawnColor color = DrawPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    return Drawn({corner.Y, height, width}, [=](const Canvas& canvas) {
-      FillRectangle(canvas, corner.X, corner.Y, corner.X + width, corner.Y + height, color);
+    return Colored({corner.Y, height, width}, color, [=](const Canvas& canvas, Color rgb) {
+      FillRectangle(canvas, corner.X, corner.Y, corner.X + width, corner.Y + height, rgb);
     });
   });
 }

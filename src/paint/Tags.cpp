@@ -12,7 +12,7 @@ void PaintStamps(PaintContext& context, const TagParams& params, ColorRef keyCol
     const Point corner = DrawInPlacementRegion(context.Random, region);
     const LoadedPicture& source = pictures[static_cast<std::size_t>(context.Random.Next()) % pictures.size()];
     ShapeBlendWeight(context);
-    StampPicture(context.ShapeCanvas(), corner.X, corner.Y, source, keyColor);
+    StampOnEveryPicture(context, [&](const Canvas& canvas) { StampPicture(canvas, corner.X, corner.Y, source, keyColor); });
   });
 }
 

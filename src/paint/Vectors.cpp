@@ -33,10 +33,10 @@ void PaintVectors(PaintContext& context, const VectorParams& params) {
     const std::int32_t length = DrawInRange(context.Random, params.LengthMin, params.LengthMax);
     const std::int32_t half = DrawInRange(context.Random, params.WeightMin, params.WeightMax) >> 1;
     const std::array<Point, 4> corners = StrokeCorners(start, direction, length, half);
-    const Color color = PickPaintColor(context.Palette, context.Random);
+    const DrawnColor color = DrawPaintColor(context.Palette, context.Random);
     ShapeBlendWeight(context);
-    return Drawn(BoundsOf(corners), [corners, color, fill = params.Fill != 0](const Canvas& canvas) {
-      DrawPolygon(canvas, corners, color, fill);
+    return Colored(BoundsOf(corners), color, [corners, fill = params.Fill != 0](const Canvas& canvas, Color rgb) {
+      DrawPolygon(canvas, corners, rgb, fill);
     });
   });
 }

@@ -7,18 +7,24 @@ namespace {
 
 bool IsEntry(const Palette& palette, std::int32_t index) { return index >= 0 && index < palette.Count; }
 
-PaletteColor RandomColor(RandomValue& random) {
-  const auto red = static_cast<std::uint8_t>(random.Next());
+DrawnColor DrawRandomColor(RandomValue& random) {
+  const std::int32_t red = random.Next();
   const auto green = static_cast<std::uint8_t>(random.Next());
   const auto blue = static_cast<std::uint8_t>(random.Next());
-  return {red, green, blue};
+  return {{static_cast<std::uint8_t>(red), green, blue}, red};
 }
+
+PaletteColor RandomColor(RandomValue& random) { return DrawRandomColor(random).Rgb; }
 
 }  // namespace
 
-PaletteColor PickPaintColor(const Palette& palette, RandomValue& random) {
-  if (!palette.AllColor && palette.Count > 0) return palette.Colors[static_cast<std::size_t>(random.Next() % palette.Count)];
-  return RandomColor(random);
+DrawnColor DrawPaintColor(const Palette& palette, RandomValue& random) {
+  if (PaintsFromEntries(palette)) {
+    const std::int32_t draw = random.Next();
+    const std::int32_t position = draw % palette.Count;
+    return {palette.Colors[static_cast<std::size_t>(position)], draw, position};
+  }
+  return DrawRandomColor(random);
 }
 
 bool ContainsColor(const Palette& palette, PaletteColor color) {

@@ -20,9 +20,20 @@ struct Palette {
   std::array<PaletteColor, PaletteCapacity> Colors{};
 };
 
+// A shape's colour as its draws made it: the palette entry it took, or a random colour. Painting
+// the same draws with other colours keeps Position and FirstDraw.
+struct DrawnColor {
+  PaletteColor Rgb;
+  std::int32_t FirstDraw = 0;
+  std::int32_t Position = -1;  // -1: a random colour
+};
+
 // The colour of one shape: one draw to pick a palette entry, or three (red, green, blue) for a
 // random colour.
-PaletteColor PickPaintColor(const Palette& palette, RandomValue& random);
+DrawnColor DrawPaintColor(const Palette& palette, RandomValue& random);
+
+// Whether the shape generators take this palette's entries rather than random colours.
+inline bool PaintsFromEntries(const Palette& palette) { return !palette.AllColor && palette.Count > 0; }
 
 // Appends the colour unless the palette is full; the same colour may be added twice.
 void AddColor(Palette& palette, PaletteColor color);

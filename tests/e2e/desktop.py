@@ -20,6 +20,9 @@ Scenarios:
              the window's background beside it; Ctrl+wheel over it magnifies 4 times keeping the
              pixel under the pointer (its colour on screen is the picture's), and back out shows
              the picture one to one where it was.
+  texturesets  Circles in random colours, then File > Export > Texture set with one map and a normal
+             map: the three files are those tessmark paints from the exported recipe with the
+             same --map and --normal.
 
 A screenshot of the screen is taken after each step into OUTPUT_FOLDER. Exits 77 (skipped) when the
 virtual screen cannot start.
@@ -244,6 +247,7 @@ EXPORT_CLIPBOARD = ("Down", "Down", "Down", "Right")
 EXPORT_JPEG = ("Down", "Down", "Down", "Right", "Down")
 EXPORT_PNG = ("Down", "Down", "Down", "Right", "Down", "Down")
 EXPORT_RECIPE = ("Down", "Down", "Down", "Right", "Down", "Down", "Down")
+EXPORT_TEXTURE_SET = EXPORT_RECIPE + ("Down",)
 IMPORT_PICTURE_FILE = ("Down", "Down", "Right", "Down")
 EXIT = ("Down", "Down", "Down", "Down")
 UNDO = ("Right",)
@@ -664,7 +668,42 @@ def magnify(screen, vornade, tessmark, folder):
         desktop.close()
 
 
-SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes, "magnify": magnify}
+def texturesets(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    palette = pictures.path("height.gpl")
+    with open(palette, "w") as file:
+        file.write("GIMP Palette\n0 0 0\n90 90 90\n180 180 180\n255 255 255\n")
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        new_picture(desktop, 120, 90)
+        paint_circles(desktop, 50)
+        desktop.menu(*EXPORT_RECIPE)
+        desktop.dialog("Save", "ctrl+a", f"text:{pictures.path('set-recipe')}")
+        recipe = pictures.path("set-recipe.txt")
+        wait_for("the recipe file", lambda: os.path.exists(recipe))
+        # The table starts on the first map's palette cell (Return ends a cell, Right goes to the
+        # next); Tab leaves it for the three buttons, then the normal map's box, name, source,
+        # strength, Y, the folder, its button and the base name.
+        desktop.menu(*EXPORT_TEXTURE_SET)
+        desktop.dialog("Texture set", f"text:{palette}", "Return", "Right", "text:000000", "Return", "Tab", "Tab",
+                       "Tab", "Tab",
+                       "space", "Tab", "Tab", "ctrl+a", "text:height", "Tab", "Tab", "Tab", "ctrl+a",
+                       f"text:{folder}", "Tab", "Tab", "ctrl+a", "text:set")
+        names = ("set.png", "set-height.png", "set-normal.png")
+        wait_for("the texture set", lambda: all(os.path.exists(pictures.path(name)) for name in names))
+        desktop.shot("exported")
+        desktop.exit()
+    finally:
+        desktop.close()
+    run([tessmark, "-o", pictures.path("again.png"), "--map", f"height={palette},start=000000",
+         "--normal", "normal=height", "@" + recipe])
+    for name, again in zip(names, ("again.png", "again-height.png", "again-normal.png")):
+        if bmp_pixels(pictures.as_bmp(name)) != bmp_pixels(pictures.as_bmp(again)):
+            raise Failure(f"{name} is not what tessmark paints from the recipe with the same maps")
+
+
+SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes,
+             "magnify": magnify, "texturesets": texturesets}
 
 
 def main():

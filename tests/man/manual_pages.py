@@ -138,11 +138,13 @@ def check_tessmark(program, page, expected):
         elif listed[name] != documented[name]:
             fail(f"{name}: tessmark --help gives the keys {sorted(listed[name])}, {page} {sorted(documented[name])}")
 
-    # Keys that --help writes as key=... (those of every operation among them) are in the page too.
-    page_text = "\n".join(operation_text)
+    # Keys that --help writes as key=... (those of every operation among them) are in the page too,
+    # under OPERATIONS, or under OPTIONS for the keys of an option's value.
+    page_text = "\n".join(operation_text + option_tags + parts.get("OPTIONS", ([], []))[1])
     operation_keys = set().union(*documented.values()) if documented else set()
     common = re.search(r'also takes ([a-z, ]+):', help_text)
-    keys = set(re.findall(r'\b([a-z]+)=', help_text)) | set(re.findall(r'[a-z]+', common.group(1) if common else ""))
+    described = help_text.split("\nExamples:")[0]
+    keys = set(re.findall(r'\b([a-z]+)=', described)) | set(re.findall(r'[a-z]+', common.group(1) if common else ""))
     for key in sorted(keys - {"and"}):
         if key not in operation_keys and f"{key}=" not in page_text:
             fail(f"tessmark --help names the key {key}=, which the OPERATIONS of {page} do not describe")

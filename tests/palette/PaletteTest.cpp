@@ -14,23 +14,30 @@ Palette PaletteOf(std::initializer_list<PaletteColor> colors) {
   return palette;
 }
 
-TEST(PickPaintColor, TakesThreeDrawsForARandomColourAndOneForAPaletteEntry) {
+// Maps repaint a shape by the position and first draw kept here, so both must be those drawn.
+TEST(DrawPaintColor, TakesThreeDrawsForARandomColourAndOneForAPaletteEntryAndKeepsThem) {
   Palette palette = PaletteOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
   RandomValue random(5), expected(5);
   // AllColor set: the list is ignored.
   const int r = expected.Next(), g = expected.Next(), b = expected.Next();
-  EXPECT_EQ(PickPaintColor(palette, random), (PaletteColor{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}));
+  const DrawnColor drawn = DrawPaintColor(palette, random);
+  EXPECT_EQ(drawn.Rgb, (PaletteColor{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}));
+  EXPECT_EQ(drawn.FirstDraw, r);
+  EXPECT_EQ(drawn.Position, -1);
   palette.AllColor = false;
-  EXPECT_EQ(PickPaintColor(palette, random), palette.Colors[static_cast<std::size_t>(expected.Next() % 3)]);
+  const int draw = expected.Next();
+  const DrawnColor entry = DrawPaintColor(palette, random);
+  EXPECT_EQ(entry.Rgb, palette.Colors[static_cast<std::size_t>(draw % 3)]);
+  EXPECT_EQ(entry.Position, draw % 3);
   EXPECT_EQ(random.Next(), expected.Next());
 }
 
-TEST(PickPaintColor, AnEmptyPaletteWithoutAllColorStillGivesRandomColours) {
+TEST(DrawPaintColor, AnEmptyPaletteWithoutAllColorStillGivesRandomColours) {
   Palette palette;
   palette.AllColor = false;
   RandomValue random(9), expected(9);
   const int r = expected.Next(), g = expected.Next(), b = expected.Next();
-  EXPECT_EQ(PickPaintColor(palette, random), (PaletteColor{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}));
+  EXPECT_EQ(DrawPaintColor(palette, random).Rgb, (PaletteColor{std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)}));
 }
 
 TEST(AddColor, AppendsDuplicatesButNothingPastTheCapacity) {

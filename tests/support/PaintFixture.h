@@ -30,7 +30,7 @@ struct PaintFixture {
   }
 };
 
-// The colour PickPaintColor makes when it makes one at random.
+// The colour DrawPaintColor makes when it makes one at random.
 inline Color DrawRandomColor(RandomValue& random) {
   const auto red = static_cast<std::uint8_t>(random.Next());
   const auto green = static_cast<std::uint8_t>(random.Next());

@@ -10,6 +10,7 @@
 #include "palette/ui/PaletteCommand.h"
 #include "preview/ui/PreviewCommand.h"
 #include "recipe/ui/RecipeExportCommand.h"
+#include "textureset/ui/TextureSetExportCommand.h"
 
 namespace tessmark {
 
@@ -22,6 +23,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterClipboardCommands(table);
   RegisterPictureExportCommands(table);
   RegisterRecipeExportCommand(table);
+  RegisterTextureSetExportCommand(table);
   RegisterPictureFileImportCommand(table);
   RegisterPreviewCommand(table);
 }
