@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -24,8 +25,25 @@ class RowWrites {
   // Pixels x ... x + length - 1 of the row, wrapped round, each written `times` more times.
   void Add(std::int64_t x, std::int64_t length, std::int64_t times = 1);
 
+  std::int64_t Enough() const { return enough_; }
+
   // Every pixel has been written enough times: further runs onto the row change nothing.
-  bool Settled() const { return laps_ >= enough_; }
+  bool Settled() const { return !exact_ && laps_ >= enough_; }
+
+  // Drops what was counted since Start, for the stretch to be counted afresh.
+  void Clear();
+
+  // Exact counts, which may fall as well as rise: `times` more writes for the pixel in `column`
+  // (0 ... width - 1) and every one after it in the row; for every pixel of the row.
+  void AddFrom(std::int32_t column, std::int64_t times) {
+    const std::int64_t at = std::max<std::int64_t>(std::int64_t{column} - first_, 0);
+    if (at < columns_) steps_[static_cast<std::size_t>(at)] += times;
+    exact_ = true;
+  }
+  void AddEverywhere(std::int64_t times) {
+    laps_ += times;
+    exact_ = true;
+  }
 
   // Lays the counted writes onto the stretch's pixels in the row and starts again from none.
   void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
@@ -38,6 +56,7 @@ class RowWrites {
   std::int32_t first_ = 0, columns_;  // the stretch counted
   std::int64_t laps_ = 0;  // writes every pixel has had
   bool ranges_ = false;
+  bool exact_ = false;  // counts added exactly; laps_ alone then says nothing of settling
   // steps_[x]: how much more pixel first_ + x has had than the one before it, beyond the laps.
   std::vector<std::int64_t> steps_;
 };
