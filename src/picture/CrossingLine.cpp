@@ -15,16 +15,6 @@ std::uint64_t Triangle(std::int64_t steps) {
   return n % 2 == 0 ? n / 2 * (n - 1) : n * ((n - 1) / 2);
 }
 
-// z + whole + (rest + part) / d, the remainder kept in 0 ... d - 1.
-void Advance(std::int64_t& z, std::int64_t& rest, std::int64_t whole, std::int64_t part, std::int64_t d) {
-  z += whole;
-  rest += part;
-  if (rest >= d) {
-    rest -= d;
-    ++z;
-  }
-}
-
 }  // namespace
 
 Int128 FloorDivide(Int128 a, Int128 b) {
@@ -59,17 +49,13 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   partial_ = rows_ % chains_;
   drift_ = static_cast<std::int64_t>(best.Drift);
   widths_ = static_cast<std::uint64_t>(best.Widths);
-  driftWhole_ = static_cast<std::int64_t>(FloorDivide(drift_, d_));
-  driftPart_ = drift_ - driftWhole_ * d_;
+  step_ = MoveBy(drift_);
   if (drift_ != 0 && drift_ > -d_ && drift_ < d_) {
     columnWhole_ = d_ / (drift_ < 0 ? -drift_ : drift_);
     columnPart_ = d_ % (drift_ < 0 ? -drift_ : drift_);
+    perDrift_ = 1.0 / static_cast<double>(drift_ < 0 ? -drift_ : drift_);
   }
-  if (chains_ > height_) {  // then height_ < rows_ <= d_, so a hop is at most the edge's width
-    const Int128 hop = Int128{q_} * height_;
-    hopWhole_ = static_cast<std::int64_t>(FloorDivide(hop, d_));
-    hopPart_ = static_cast<std::int64_t>(hop - Int128{hopWhole_} * d_);
-  }
+  if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
   cost_ = best.Cost;
 }
 
@@ -84,54 +70,63 @@ CrossingLine::Plan CrossingLine::PlanFor(Int128 k) const {
   return {static_cast<std::int64_t>(block), static_cast<std::int64_t>(block + columns), drift, widths};
 }
 
-void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const {
-  std::int64_t t = WrapCoordinate64(row - y0_, height_);
-  if (t >= chains_) return;
-  const Int128 c = p_ + Int128{q_} * (y0_ + t);
-  const Int128 z0 = FloorDivide(c, d_);
-  std::int64_t z = static_cast<std::int64_t>(z0), rest = static_cast<std::int64_t>(c - z0 * d_);
-  for (;;) {
-    AddChain(z, rest, full_ + (t < partial_ ? 1 : 0), sign, writes, laps);
-    t += height_;
-    if (t >= chains_) return;
-    Advance(z, rest, hopWhole_, hopPart_, d_);
+CrossingLine::Move CrossingLine::MoveBy(Int128 m) const {
+  const Int128 whole = FloorDivide(m, d_);
+  const Int128 laps = FloorDivide(whole, width_);
+  return {static_cast<std::int32_t>(whole - laps * width_), static_cast<std::int64_t>(laps),
+          static_cast<std::int64_t>(m - whole * d_)};
+}
+
+// ceil(toNext / |drift|), by a multiplication: a division per chain would cost more than the rest of it.
+inline std::int64_t CrossingLine::StepsToReach(std::int64_t toNext) const {
+  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
+  auto steps = static_cast<std::int64_t>(static_cast<double>(toNext) * perDrift_);
+  while (steps * drift < toNext) ++steps;
+  while (steps > 0 && (steps - 1) * drift >= toNext) --steps;
+  return steps;
+}
+
+inline void CrossingLine::Step(Position& at, const Move& move) const {
+  at.Column += move.Columns;
+  at.Lap += move.Laps;
+  at.Rest += move.Rest;
+  if (at.Rest >= d_) {
+    at.Rest -= d_;
+    ++at.Column;
+  }
+  if (at.Column >= width_) {
+    at.Column -= width_;
+    ++at.Lap;
   }
 }
 
-// The chain's crossings floor((z D + rest + b drift) / D), b = 0 ... steps - 1, each `widths_` b
-// picture widths further on.
-void CrossingLine::AddChain(std::int64_t z, std::int64_t rest, std::int64_t steps, std::int64_t sign,
-                            RowWrites& writes, std::uint64_t& laps) const {
-  std::uint64_t widths = widths_ * Triangle(steps);
-  std::int32_t column = WrapCoordinate64(z, width_);
-  std::int64_t lap = (z - column) / width_;
+// The chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`, each further
+// `widths_` b picture widths on (counted by the caller).
+inline void CrossingLine::AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes,
+                            std::uint64_t& laps) const {
+  std::uint64_t widths = 0;
   const auto take = [&](std::int64_t times) {
-    writes.AddFrom(column, sign * times);
-    widths += static_cast<std::uint64_t>(times) * static_cast<std::uint64_t>(lap);
+    writes.AddFrom(at.Column, sign * times);
+    widths += static_cast<std::uint64_t>(times) * static_cast<std::uint64_t>(at.Lap);
   };
-  if (columnWhole_ == 0 && drift_ != 0) {  // a column or more a step: each step on its own
-    for (std::int64_t b = 0; b < steps; ++b) {
-      take(1);
-      Advance(z, rest, driftWhole_, driftPart_, d_);
-      column = WrapCoordinate64(z, width_);
-      lap = (z - column) / width_;
-    }
-  } else if (drift_ == 0) {
+  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
+  const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;  // D-ths to the next column
+  if (Int128{steps - 1} * drift < toNext) {  // the whole chain on one column
     take(steps);
+  } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
+    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) take(1);
   } else {
     // Runs of steps on one column, then the next column over (to the left when drifting left).
-    const std::int64_t drift = drift_ < 0 ? -drift_ : drift_, way = drift_ < 0 ? -1 : 1;
-    const std::int64_t toNext = drift_ < 0 ? rest + 1 : d_ - rest;  // D-ths to the next column
-    std::int64_t taken = 0, next = (toNext + drift - 1) / drift, over = next * drift - toNext;
+    std::int64_t taken = 0, next = StepsToReach(toNext), over = next * drift - toNext;
     for (;;) {
       const std::int64_t end = std::min(next, steps);
       take(end - taken);
       if (end == steps) break;
       taken = end;
-      column += static_cast<std::int32_t>(way);
-      if (column == width_ || column < 0) {
-        column = column < 0 ? width_ - 1 : 0;
-        lap += way;
+      at.Column += drift_ < 0 ? -1 : 1;
+      if (at.Column == width_ || at.Column < 0) {
+        at.Lap += drift_ < 0 ? -1 : 1;
+        at.Column = at.Column < 0 ? width_ - 1 : 0;
       }
       next += columnWhole_;
       over -= columnPart_;
@@ -142,6 +137,23 @@ void CrossingLine::AddChain(std::int64_t z, std::int64_t rest, std::int64_t step
     }
   }
   laps -= static_cast<std::uint64_t>(sign) * widths;
+}
+
+void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const {
+  std::int64_t t = WrapCoordinate64(row - y0_, height_);
+  if (t >= chains_) return;
+  const Int128 c = p_ + Int128{q_} * (y0_ + t);
+  Position at{0, 0, 0};
+  Step(at, MoveBy(c));
+  const std::uint64_t fullWidths = widths_ * Triangle(full_), partialWidths = widths_ * Triangle(full_ + 1);
+  for (;;) {
+    const bool partial = t < partial_;
+    laps -= static_cast<std::uint64_t>(sign) * (partial ? partialWidths : fullWidths);
+    AddChain(at, full_ + (partial ? 1 : 0), sign, writes, laps);
+    t += height_;
+    if (t >= chains_) return;
+    Step(at, hop_);
+  }
 }
 
 }  // namespace tessmark

@@ -36,9 +36,21 @@ class CrossingLine {
     std::int64_t Block, Cost;
     Int128 Drift, Widths;
   };
+  // A crossing floor(N / D): its column, the picture widths left of it, and N mod D.
+  struct Position {
+    std::int32_t Column;
+    std::int64_t Lap, Rest;
+  };
+  // A move by M / D columns, M split as it is applied.
+  struct Move {
+    std::int32_t Columns = 0;
+    std::int64_t Laps = 0, Rest = 0;
+  };
   Plan PlanFor(Int128 k) const;
-  void AddChain(std::int64_t z, std::int64_t rest, std::int64_t steps, std::int64_t sign, RowWrites& writes,
-                std::uint64_t& laps) const;
+  Move MoveBy(Int128 m) const;
+  void Step(Position& at, const Move& move) const;
+  std::int64_t StepsToReach(std::int64_t toNext) const;
+  void AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const;
 
   Int128 p_;
   std::int64_t q_, d_, y0_, rows_;
@@ -46,9 +58,9 @@ class CrossingLine {
   std::int64_t chains_ = 0, full_ = 0, partial_ = 0;  // chains, and steps in each (one more below partial_)
   std::int64_t drift_ = 0;                           // a step's drift, in D-ths of a column
   std::uint64_t widths_ = 0;                         // and its whole picture widths, modulo 2^64
-  std::int64_t driftWhole_ = 0, driftPart_ = 0;      // floor(drift / D) and the rest
+  Move step_, hop_;                                  // a step of a chain; from one chain of a picture row to the next
   std::int64_t columnWhole_ = 0, columnPart_ = 0;    // D / |drift| and the rest: steps per column
-  std::int64_t hopWhole_ = 0, hopPart_ = 0;          // from one chain of a picture row to the next
+  double perDrift_ = 0;                              // 1 / |drift|
   std::int64_t cost_ = 0;
 };
 
