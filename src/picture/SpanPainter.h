@@ -45,9 +45,9 @@ class SpanPainter {
   // still change it, and the counts are then applied at once. Which rows are painted and how often
   // each pixel is written is the same either way, so the picture is too.
   //
-  // A long thin shape never gets that far. When a row has not settled after a few times the rows
-  // that settle a wide shape, or after as many as counting it otherwise costs, it is counted
-  // instead by makeCounts()'s result: RowCost() in shape rows, CountRow(row, writes).
+  // A long thin shape never gets that far. A row not settled after a few times the rows that
+  // settle a wide shape (more when counting costs much more), and never after as many as counting
+  // costs, is counted instead by makeCounts()'s result: RowCost() in shape rows, CountRow(row, writes).
   template <class PaintRow, class MakeCounts = NoRowCounts>
   void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow,
                  MakeCounts&& makeCounts = {}) {
@@ -59,7 +59,8 @@ class SpanPainter {
     if (CountsWrites(yTo - yFrom, length)) {
       const auto counts = makeCounts();
       CountRows([&](std::int32_t row, RowWrites& writes) {
-        const std::int64_t visits = std::min(counts.RowCost(), 4 * writes.Enough() + 16);
+        const std::int64_t cost = counts.RowCost();
+        const std::int64_t visits = std::min(cost, std::max(cost / 8, 4 * writes.Enough() + 16));
         std::int64_t y = FirstRowOnto(row, yFrom);
         for (std::int64_t visited = 0; y < yTo && !writes.Settled(); y += picture_.Height, ++visited) {
           if (visited == visits) {
