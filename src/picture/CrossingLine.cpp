@@ -1,6 +1,7 @@
 #include "picture/CrossingLine.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "picture/Canvas.h"
 
@@ -9,10 +10,29 @@ namespace {
 
 Int128 Magnitude(Int128 v) { return v < 0 ? -v : v; }
 
-// steps (steps - 1) / 2 modulo 2^64.
-std::uint64_t Triangle(std::int64_t steps) {
-  const auto n = static_cast<std::uint64_t>(steps);
-  return n % 2 == 0 ? n / 2 * (n - 1) : n * ((n - 1) / 2);
+Int128 FloorModulo(Int128 a, Int128 b) { return a - FloorDivide(a, b) * b; }
+
+// n (n - 1) / 2 * times, modulo 2^64.
+std::uint64_t Triangle(Int128 n, Int128 times) {
+  return static_cast<std::uint64_t>(n * (n - 1) / 2) * static_cast<std::uint64_t>(times);
+}
+
+// The sum of floor((a i + b) / m) over i = 0 ... n - 1 (m > 0), modulo 2^64: Euclid's algorithm
+// on the lattice points under the line, n never growing on the way.
+std::uint64_t FloorSum(Int128 n, Int128 m, Int128 a, Int128 b) {
+  std::uint64_t sum = Triangle(n, FloorDivide(a, m)) + static_cast<std::uint64_t>(n * FloorDivide(b, m));
+  a = FloorModulo(a, m);
+  b = FloorModulo(b, m);
+  for (;;) {
+    const Int128 top = a * n + b;
+    if (top < m) return sum;
+    n = top / m;
+    b = top % m;
+    std::swap(m, a);
+    sum += Triangle(n, a / m) + static_cast<std::uint64_t>(n * (b / m));
+    a %= m;
+    b %= m;
+  }
 }
 
 }  // namespace
@@ -48,7 +68,6 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   full_ = rows_ / chains_;
   partial_ = rows_ % chains_;
   drift_ = static_cast<std::int64_t>(best.Drift);
-  widths_ = static_cast<std::uint64_t>(best.Widths);
   step_ = MoveBy(drift_);
   if (drift_ != 0 && drift_ > -d_ && drift_ < d_) {
     columnWhole_ = d_ / (drift_ < 0 ? -drift_ : drift_);
@@ -61,20 +80,19 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
 
 CrossingLine::Plan CrossingLine::PlanFor(Int128 k) const {
   const Int128 block = k * height_;
-  if (block >= rows_) return {rows_, rows_, 0, 0};  // one row a chain: every row taken
+  if (block >= rows_) return {rows_, rows_, 0};  // one row a chain: every row taken
   const Int128 lap = Int128{d_} * width_;
   const Int128 advance = Int128{q_} * block;
   const Int128 widths = FloorDivide(2 * advance + lap, 2 * lap);
   const Int128 drift = advance - widths * lap;
   const Int128 columns = Magnitude(drift) >= d_ ? Int128{rows_} : rows_ * Magnitude(drift) / d_;
-  return {static_cast<std::int64_t>(block), static_cast<std::int64_t>(block + columns), drift, widths};
+  return {static_cast<std::int64_t>(block), static_cast<std::int64_t>(block + columns), drift};
 }
 
 CrossingLine::Move CrossingLine::MoveBy(Int128 m) const {
   const Int128 whole = FloorDivide(m, d_);
   const Int128 laps = FloorDivide(whole, width_);
-  return {static_cast<std::int32_t>(whole - laps * width_), static_cast<std::int64_t>(laps),
-          static_cast<std::int64_t>(m - whole * d_)};
+  return {static_cast<std::int32_t>(whole - laps * width_), static_cast<std::int64_t>(m - whole * d_)};
 }
 
 // ceil(toNext / |drift|), by a multiplication: a division per chain would cost more than the rest of it.
@@ -88,46 +106,32 @@ inline std::int64_t CrossingLine::StepsToReach(std::int64_t toNext) const {
 
 inline void CrossingLine::Step(Position& at, const Move& move) const {
   at.Column += move.Columns;
-  at.Lap += move.Laps;
   at.Rest += move.Rest;
   if (at.Rest >= d_) {
     at.Rest -= d_;
     ++at.Column;
   }
-  if (at.Column >= width_) {
-    at.Column -= width_;
-    ++at.Lap;
-  }
+  if (at.Column >= width_) at.Column -= width_;
 }
 
-// The chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`, each further
-// `widths_` b picture widths on (counted by the caller).
-inline void CrossingLine::AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes,
-                            std::uint64_t& laps) const {
-  std::uint64_t widths = 0;
-  const auto take = [&](std::int64_t times) {
-    writes.AddFrom(at.Column, sign * times);
-    widths += static_cast<std::uint64_t>(times) * static_cast<std::uint64_t>(at.Lap);
-  };
+// The columns of the chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`.
+inline void CrossingLine::AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes) const {
   const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
   const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;  // D-ths to the next column
   if (Int128{steps - 1} * drift < toNext) {  // the whole chain on one column
-    take(steps);
+    writes.AddFrom(at.Column, sign * steps);
   } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
-    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) take(1);
+    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) writes.AddFrom(at.Column, sign);
   } else {
     // Runs of steps on one column, then the next column over (to the left when drifting left).
     std::int64_t taken = 0, next = StepsToReach(toNext), over = next * drift - toNext;
     for (;;) {
       const std::int64_t end = std::min(next, steps);
-      take(end - taken);
-      if (end == steps) break;
+      writes.AddFrom(at.Column, sign * (end - taken));
+      if (end == steps) return;
       taken = end;
       at.Column += drift_ < 0 ? -1 : 1;
-      if (at.Column == width_ || at.Column < 0) {
-        at.Lap += drift_ < 0 ? -1 : 1;
-        at.Column = at.Column < 0 ? width_ - 1 : 0;
-      }
+      if (at.Column == width_ || at.Column < 0) at.Column = at.Column < 0 ? width_ - 1 : 0;
       next += columnWhole_;
       over -= columnPart_;
       if (over < 0) {
@@ -136,23 +140,20 @@ inline void CrossingLine::AddChain(Position at, std::int64_t steps, std::int64_t
       }
     }
   }
-  laps -= static_cast<std::uint64_t>(sign) * widths;
 }
 
 void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const {
   std::int64_t t = WrapCoordinate64(row - y0_, height_);
   if (t >= chains_) return;
   const Int128 c = p_ + Int128{q_} * (y0_ + t);
-  Position at{0, 0, 0};
+  // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
+  const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
+  laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  Position at{0, 0};
   Step(at, MoveBy(c));
-  const std::uint64_t fullWidths = widths_ * Triangle(full_), partialWidths = widths_ * Triangle(full_ + 1);
-  for (;;) {
-    const bool partial = t < partial_;
-    laps -= static_cast<std::uint64_t>(sign) * (partial ? partialWidths : fullWidths);
-    AddChain(at, full_ + (partial ? 1 : 0), sign, writes, laps);
-    t += height_;
-    if (t >= chains_) return;
-    Step(at, hop_);
+  for (;; t += height_, Step(at, hop_)) {
+    AddChain(at, full_ + (t < partial_ ? 1 : 0), sign, writes);
+    if (t + height_ >= chains_) return;
   }
 }
 

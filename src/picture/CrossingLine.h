@@ -34,30 +34,29 @@ class CrossingLine {
  private:
   struct Plan {
     std::int64_t Block, Cost;
-    Int128 Drift, Widths;
+    Int128 Drift;
   };
-  // A crossing floor(N / D): its column, the picture widths left of it, and N mod D.
+  // A crossing floor(N / D): its column and N mod D.
   struct Position {
     std::int32_t Column;
-    std::int64_t Lap, Rest;
+    std::int64_t Rest;
   };
-  // A move by M / D columns, M split as it is applied.
+  // A move by M / D columns: whole columns modulo the width, and M mod D.
   struct Move {
     std::int32_t Columns = 0;
-    std::int64_t Laps = 0, Rest = 0;
+    std::int64_t Rest = 0;
   };
   Plan PlanFor(Int128 k) const;
   Move MoveBy(Int128 m) const;
   void Step(Position& at, const Move& move) const;
   std::int64_t StepsToReach(std::int64_t toNext) const;
-  void AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const;
+  void AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes) const;
 
   Int128 p_;
   std::int64_t q_, d_, y0_, rows_;
   std::int32_t width_, height_;
   std::int64_t chains_ = 0, full_ = 0, partial_ = 0;  // chains, and steps in each (one more below partial_)
   std::int64_t drift_ = 0;                           // a step's drift, in D-ths of a column
-  std::uint64_t widths_ = 0;                         // and its whole picture widths, modulo 2^64
   Move step_, hop_;                                  // a step of a chain; from one chain of a picture row to the next
   std::int64_t columnWhole_ = 0, columnPart_ = 0;    // D / |drift| and the rest: steps per column
   double perDrift_ = 0;                              // 1 / |drift|
