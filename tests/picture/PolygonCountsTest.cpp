@@ -11,12 +11,6 @@
 namespace tessmark {
 namespace {
 
-Picture Gradient(std::int32_t width, std::int32_t height) {
-  Picture picture = test::WhitePicture(width, height);
-  for (std::size_t i = 0; i < picture.ByteCount(); ++i) picture.Pixels()[i] = static_cast<std::uint8_t>(i * 13);
-  return picture;
-}
-
 // Each pixel of the bounding box the crossing test puts inside, one WritePixel each.
 void WriteEachPixel(const Canvas& canvas, const std::vector<Point>& polygon) {
   std::vector<std::int32_t> xs, ys;
@@ -51,7 +45,7 @@ TEST(PolygonCounts, LongThinShapesEndAsWrittenPixelByPixel) {
   for (const auto& [width, height] : {std::pair{13, 11}, std::pair{64, 5}, std::pair{7, 64}}) {
     for (const std::uint8_t weight : {std::uint8_t{1}, std::uint8_t{100}, std::uint8_t{255}}) {
       for (std::size_t i = 0; i < shapes.size(); ++i) {
-        Picture counted = Gradient(width, height), far = Gradient(width, height), written = Gradient(width, height);
+        Picture counted = test::GradientPicture(width, height), far = test::GradientPicture(width, height), written = test::GradientPicture(width, height);
         DrawPolygon(Canvas{counted, true, weight}, shapes[i], {9, 180, 77}, true);
         DrawPolygon(Canvas{far, true, weight}, MovedFar(shapes[i], width, height), {9, 180, 77}, true);
         WriteEachPixel(Canvas{written, true, weight}, shapes[i]);
