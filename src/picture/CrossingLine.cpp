@@ -71,10 +71,16 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   step_ = MoveBy(drift_);
   if (drift_ != 0 && drift_ > -d_ && drift_ < d_) {
     columnWhole_ = d_ / (drift_ < 0 ? -drift_ : drift_);
-    columnPart_ = d_ % (drift_ < 0 ? -drift_ : drift_);
-    perDrift_ = 1.0 / static_cast<double>(drift_ < 0 ? -drift_ : drift_);
+    perColumn_ = InDrifts(d_);
   }
   if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
+  if (columnWhole_ != 0) {
+    // Along the drift the next column comes hop_.Rest D-ths nearer (further drifting left), and a
+    // column further when the remainder carries.
+    const std::int64_t way = drift_ < 0 ? -1 : 1;
+    hopPhase_ = InDrifts(-way * hop_.Rest);
+    carry_ = InDrifts(way * d_);
+  }
   cost_ = best.Cost;
 }
 
@@ -95,49 +101,52 @@ CrossingLine::Move CrossingLine::MoveBy(Int128 m) const {
   return {static_cast<std::int32_t>(whole - laps * width_), static_cast<std::int64_t>(m - whole * d_)};
 }
 
-// ceil(toNext / |drift|), by a multiplication: a division per chain would cost more than the rest of it.
-inline std::int64_t CrossingLine::StepsToReach(std::int64_t toNext) const {
-  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
-  auto steps = static_cast<std::int64_t>(static_cast<double>(toNext) * perDrift_);
-  while (steps * drift < toNext) ++steps;
-  while (steps > 0 && (steps - 1) * drift >= toNext) --steps;
-  return steps;
-}
-
-inline void CrossingLine::Step(Position& at, const Move& move) const {
+// Whether the remainder carried into the column.
+inline bool CrossingLine::Step(Position& at, const Move& move) const {
   at.Column += move.Columns;
   at.Rest += move.Rest;
-  if (at.Rest >= d_) {
+  const bool carried = at.Rest >= d_;
+  if (carried) {
     at.Rest -= d_;
     ++at.Column;
   }
   if (at.Column >= width_) at.Column -= width_;
+  return carried;
+}
+
+inline void CrossingLine::Shift(Phase& phase, const Amount& by) const {
+  phase.Next += by.Whole;
+  phase.Over -= by.Part;
+  if (phase.Over < 0) {
+    phase.Over += drift_ < 0 ? -drift_ : drift_;
+    ++phase.Next;
+  }
+}
+
+CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
+  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
+  const std::int64_t whole = static_cast<std::int64_t>(FloorDivide(v, drift));
+  return {whole, v - whole * drift};
 }
 
 // The columns of the chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`.
-inline void CrossingLine::AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes) const {
-  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
-  const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;  // D-ths to the next column
-  if (Int128{steps - 1} * drift < toNext) {  // the whole chain on one column
+inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign,
+                                   RowWrites& writes) const {
+  if (drift_ == 0 || (columnWhole_ != 0 && phase.Next >= steps)) {  // the whole chain on one column
     writes.AddFrom(at.Column, sign * steps);
   } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
     for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) writes.AddFrom(at.Column, sign);
   } else {
     // Runs of steps on one column, then the next column over (to the left when drifting left).
-    std::int64_t taken = 0, next = StepsToReach(toNext), over = next * drift - toNext;
+    std::int64_t taken = 0;
     for (;;) {
-      const std::int64_t end = std::min(next, steps);
+      const std::int64_t end = std::min(phase.Next, steps);
       writes.AddFrom(at.Column, sign * (end - taken));
       if (end == steps) return;
       taken = end;
       at.Column += drift_ < 0 ? -1 : 1;
       if (at.Column == width_ || at.Column < 0) at.Column = at.Column < 0 ? width_ - 1 : 0;
-      next += columnWhole_;
-      over -= columnPart_;
-      if (over < 0) {
-        over += drift;
-        ++next;
-      }
+      Shift(phase, perColumn_);
     }
   }
 }
@@ -151,9 +160,18 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes,
   laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
   Position at{0, 0};
   Step(at, MoveBy(c));
-  for (;; t += height_, Step(at, hop_)) {
-    AddChain(at, full_ + (t < partial_ ? 1 : 0), sign, writes);
+  // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.
+  Phase phase{0, 0};
+  if (columnWhole_ != 0) {
+    const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;
+    const Amount split = InDrifts(toNext - 1);
+    phase = {split.Whole + 1, (split.Whole + 1) * (drift_ < 0 ? -drift_ : drift_) - toNext};
+  }
+  for (;; t += height_) {
+    AddChain(at, phase, full_ + (t < partial_ ? 1 : 0), sign, writes);
     if (t + height_ >= chains_) return;
+    if (Step(at, hop_)) Shift(phase, carry_);
+    Shift(phase, hopPhase_);
   }
 }
 

@@ -46,11 +46,21 @@ class CrossingLine {
     std::int32_t Columns = 0;
     std::int64_t Rest = 0;
   };
+  // How many steps of the drift reach the next column along it: Next |drift| - Over D-ths
+  // (0 <= Over < |drift|) away.
+  struct Phase {
+    std::int64_t Next, Over;
+  };
+  // A change of Whole |drift| + Part D-ths (0 <= Part < |drift|).
+  struct Amount {
+    std::int64_t Whole = 0, Part = 0;
+  };
   Plan PlanFor(Int128 k) const;
   Move MoveBy(Int128 m) const;
-  void Step(Position& at, const Move& move) const;
-  std::int64_t StepsToReach(std::int64_t toNext) const;
-  void AddChain(Position at, std::int64_t steps, std::int64_t sign, RowWrites& writes) const;
+  Amount InDrifts(std::int64_t v) const;
+  bool Step(Position& at, const Move& move) const;
+  void Shift(Phase& phase, const Amount& by) const;
+  void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites& writes) const;
 
   Int128 p_;
   std::int64_t q_, d_, y0_, rows_;
@@ -58,8 +68,8 @@ class CrossingLine {
   std::int64_t chains_ = 0, full_ = 0, partial_ = 0;  // chains, and steps in each (one more below partial_)
   std::int64_t drift_ = 0;                           // a step's drift, in D-ths of a column
   Move step_, hop_;                                  // a step of a chain; from one chain of a picture row to the next
-  std::int64_t columnWhole_ = 0, columnPart_ = 0;    // D / |drift| and the rest: steps per column
-  double perDrift_ = 0;                              // 1 / |drift|
+  std::int64_t columnWhole_ = 0;                     // D / |drift|: 0 when a step drifts a column or more
+  Amount perColumn_, hopPhase_, carry_;              // D, -hop_.Rest and D along the drift, in drifts
   std::int64_t cost_ = 0;
 };
 
