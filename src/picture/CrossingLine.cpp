@@ -46,10 +46,30 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
                            std::int32_t width, std::int32_t height)
     : p_(p), q_(q), d_(d), y0_(y0), rows_(std::max<std::int64_t>(y1 - y0, 0)), width_(width), height_(height) {
   if (rows_ == 0) return;
-  // The continued fraction of the drift per picture height, in picture widths: its convergents'
-  // denominators k are the chain lengths that keep the drift smallest.
+  const Plan best = BestPlan();
+  cost_ = best.Cost;
+  chains_ = best.Block;
+  full_ = rows_ / chains_;
+  partial_ = rows_ % chains_;
+  drift_ = static_cast<std::int64_t>(best.Drift);
+  driftSize_ = drift_ < 0 ? -drift_ : drift_;
+  step_ = MoveBy(drift_);
+  if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
+  if (drift_ == 0 || driftSize_ >= d_) return;
+  columnWhole_ = d_ / driftSize_;
+  perColumn_ = InDrifts(d_);
+  // Along the drift the next column comes hop_.Rest D-ths nearer (further drifting left), and a
+  // column further when the remainder carries.
+  const std::int64_t way = drift_ < 0 ? -1 : 1;
+  hopPhase_ = InDrifts(-way * hop_.Rest);
+  carry_ = InDrifts(way * d_);
+}
+
+// The continued fraction of the drift per picture height, in picture widths: its convergents'
+// denominators k are the chain lengths that keep the drift smallest.
+CrossingLine::Plan CrossingLine::BestPlan() const {
   const Int128 lap = Int128{d_} * width_;
-  Int128 n = Int128{q_} * height_ - FloorDivide(Int128{q_} * height_, lap) * lap, below = lap;
+  Int128 n = FloorModulo(Int128{q_} * height_, lap), below = lap;
   Int128 before = 1, last = 0;
   Plan best = PlanFor(Int128{rows_});
   for (;;) {
@@ -58,30 +78,12 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
     const Plan plan = PlanFor(k);
     if (plan.Cost < best.Cost) best = plan;
     const Int128 rest = n - term * below;
-    if (Int128{height_} * k >= rows_ || rest == 0) break;
+    if (Int128{height_} * k >= rows_ || rest == 0) return best;
     before = last;
     last = k;
     n = below;
     below = rest;
   }
-  chains_ = best.Block;
-  full_ = rows_ / chains_;
-  partial_ = rows_ % chains_;
-  drift_ = static_cast<std::int64_t>(best.Drift);
-  step_ = MoveBy(drift_);
-  if (drift_ != 0 && drift_ > -d_ && drift_ < d_) {
-    columnWhole_ = d_ / (drift_ < 0 ? -drift_ : drift_);
-    perColumn_ = InDrifts(d_);
-  }
-  if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
-  if (columnWhole_ != 0) {
-    // Along the drift the next column comes hop_.Rest D-ths nearer (further drifting left), and a
-    // column further when the remainder carries.
-    const std::int64_t way = drift_ < 0 ? -1 : 1;
-    hopPhase_ = InDrifts(-way * hop_.Rest);
-    carry_ = InDrifts(way * d_);
-  }
-  cost_ = best.Cost;
 }
 
 CrossingLine::Plan CrossingLine::PlanFor(Int128 k) const {
@@ -118,15 +120,14 @@ inline void CrossingLine::Shift(Phase& phase, const Amount& by) const {
   phase.Next += by.Whole;
   phase.Over -= by.Part;
   if (phase.Over < 0) {
-    phase.Over += drift_ < 0 ? -drift_ : drift_;
+    phase.Over += driftSize_;
     ++phase.Next;
   }
 }
 
 CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
-  const std::int64_t drift = drift_ < 0 ? -drift_ : drift_;
-  const std::int64_t whole = static_cast<std::int64_t>(FloorDivide(v, drift));
-  return {whole, v - whole * drift};
+  const std::int64_t whole = static_cast<std::int64_t>(FloorDivide(v, driftSize_));
+  return {whole, v - whole * driftSize_};
 }
 
 // The columns of the chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`.
@@ -165,7 +166,7 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes,
   if (columnWhole_ != 0) {
     const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;
     const Amount split = InDrifts(toNext - 1);
-    phase = {split.Whole + 1, (split.Whole + 1) * (drift_ < 0 ? -drift_ : drift_) - toNext};
+    phase = {split.Whole + 1, (split.Whole + 1) * driftSize_ - toNext};
   }
   for (;; t += height_) {
     AddChain(at, phase, full_ + (t < partial_ ? 1 : 0), sign, writes);

@@ -55,6 +55,7 @@ class CrossingLine {
   struct Amount {
     std::int64_t Whole = 0, Part = 0;
   };
+  Plan BestPlan() const;
   Plan PlanFor(Int128 k) const;
   Move MoveBy(Int128 m) const;
   Amount InDrifts(std::int64_t v) const;
@@ -66,7 +67,7 @@ class CrossingLine {
   std::int64_t q_, d_, y0_, rows_;
   std::int32_t width_, height_;
   std::int64_t chains_ = 0, full_ = 0, partial_ = 0;  // chains, and steps in each (one more below partial_)
-  std::int64_t drift_ = 0;                           // a step's drift, in D-ths of a column
+  std::int64_t drift_ = 0, driftSize_ = 0;           // a step's drift, in D-ths of a column, and its size
   Move step_, hop_;                                  // a step of a chain; from one chain of a picture row to the next
   std::int64_t columnWhole_ = 0;                     // D / |drift|: 0 when a step drifts a column or more
   Amount perColumn_, hopPhase_, carry_;              // D, -hop_.Rest and D along the drift, in drifts

@@ -25,6 +25,7 @@ class RowWrites {
   // Pixels x ... x + length - 1 of the row, wrapped round, each written `times` more times.
   void Add(std::int64_t x, std::int64_t length, std::int64_t times = 1);
 
+  // The writes after which a pixel changes no more.
   std::int64_t Enough() const { return enough_; }
 
   // Every pixel has been written enough times: further runs onto the row change nothing.
