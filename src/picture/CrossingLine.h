@@ -6,7 +6,7 @@
 
 namespace tessmark {
 
-__extension__ using Int128 = __int128;
+__extension__ typedef __int128 Int128;  // products of 64-bit coordinates and slopes
 
 // floor(a / b) for b > 0.
 Int128 FloorDivide(Int128 a, Int128 b);
