@@ -132,7 +132,7 @@ CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
 
 // The columns of the chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`.
 inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign,
-                                   RowWrites& writes) const {
+                                   RowWrites::ExactSteps writes) const {
   if (drift_ == 0 || (columnWhole_ != 0 && phase.Next >= steps)) {  // the whole chain on one column
     writes.AddFrom(at.Column, sign * steps);
   } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
@@ -152,7 +152,7 @@ inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps,
   }
 }
 
-void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const {
+void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSteps writes, std::uint64_t& laps) const {
   std::int64_t t = WrapCoordinate64(row - y0_, height_);
   if (t >= chains_) return;
   const Int128 c = p_ + Int128{q_} * (y0_ + t);

@@ -29,7 +29,7 @@ class CrossingLine {
   // For every row landing on picture row `row`, `sign` writes from the crossing on to a fixed point
   // far right: into the steps of `writes` for its column, and into `laps` (kept modulo 2^64, as
   // only the sum over a row's crossings is meant) for the picture widths it lies right of zero.
-  void AddTo(std::int32_t row, std::int64_t sign, RowWrites& writes, std::uint64_t& laps) const;
+  void AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSteps writes, std::uint64_t& laps) const;
 
  private:
   struct Plan {
@@ -61,7 +61,7 @@ class CrossingLine {
   Amount InDrifts(std::int64_t v) const;
   bool Step(Position& at, const Move& move) const;
   void Shift(Phase& phase, const Amount& by) const;
-  void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites& writes) const;
+  void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
 
   Int128 p_;
   std::int64_t q_, d_, y0_, rows_;

@@ -72,8 +72,9 @@ void PolygonCounts::AddStretches(std::vector<const Edge*>& crossing, std::int64_
 
 void PolygonCounts::CountRow(std::int32_t row, RowWrites& writes) const {
   std::uint64_t laps = 0;
-  for (const CrossingLine& line : starts_) line.AddTo(row, 1, writes, laps);
-  for (const CrossingLine& line : ends_) line.AddTo(row, -1, writes, laps);
+  const RowWrites::ExactSteps steps = writes.Exact();
+  for (const CrossingLine& line : starts_) line.AddTo(row, 1, steps, laps);
+  for (const CrossingLine& line : ends_) line.AddTo(row, -1, steps, laps);
   writes.AddEverywhere(static_cast<std::int64_t>(laps));
 }
 

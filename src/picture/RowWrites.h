@@ -34,13 +34,22 @@ class RowWrites {
   // Drops what was counted since Start, for the stretch to be counted afresh.
   void Clear();
 
-  // Exact counts, which may fall as well as rise: `times` more writes for the pixel in `column`
-  // (0 ... width - 1) and every one after it in the row; for every pixel of the row.
-  void AddFrom(std::int32_t column, std::int64_t times) {
-    const std::int64_t at = std::max<std::int64_t>(std::int64_t{column} - first_, 0);
-    if (at < columns_) steps_[static_cast<std::size_t>(at)] += times;
+  // Exact counts, which may fall as well as rise, taken through Exact(): `times` more writes for
+  // the pixel in `column` (0 ... width - 1) and every one after it in the row.
+  struct ExactSteps {
+    std::int64_t* Steps;
+    std::int32_t First, Columns;
+
+    void AddFrom(std::int32_t column, std::int64_t times) const {
+      const std::int64_t at = std::max<std::int64_t>(std::int64_t{column} - First, 0);
+      if (at < Columns) Steps[at] += times;
+    }
+  };
+  ExactSteps Exact() {
     exact_ = true;
+    return {steps_.data(), first_, columns_};
   }
+  // `times` more exact writes for every pixel of the row.
   void AddEverywhere(std::int64_t times) {
     laps_ += times;
     exact_ = true;
