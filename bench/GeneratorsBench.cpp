@@ -200,6 +200,13 @@ void WorstPolygon(benchmark::State& state, std::uint8_t fill) {
   HugeShape(state, [&](PaintContext& c) { PaintPolygons(c, params); }, Percent(state));
 }
 
+// Angle steps of a degree more than a third of a turn make two far vertices: a polygon that is a line
+// some four billion rows long, tilted just off the vertical.
+void WorstSpike(benchmark::State& state) {
+  const PolygonParams params{.RayMin = Nearest, .RayMax = Longest, .AngMin = 121, .AngMax = 121, .Count = 1, .Fill = 1};
+  HugeShape(state, [&](PaintContext& c) { PaintPolygons(c, params); }, Percent(state));
+}
+
 void WorstStroke(benchmark::State& state, std::uint8_t fill) {
   const VectorParams params{
       .LengthMin = Nearest, .LengthMax = Longest, .WeightMin = 1, .WeightMax = 2, .Count = 1, .Fill = fill};
@@ -244,7 +251,8 @@ BENCHMARK(WorstDisc)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(ben
 BENCHMARK(WorstRectangle)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstPolygon, filled, 1)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstPolygon, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(WorstStroke, filled, 1)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstSpike)->Args({2048, 50})->Args({2048, 1})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(WorstStroke, filled, 1)->Args({2048, 50})->Args({2048, 1})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstStroke, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, colour, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, monochrome, true)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "picture/PolygonCounts.h"
 #include "picture/SpanPainter.h"
 
 namespace tessmark {
@@ -82,7 +83,8 @@ void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, b
   std::vector<std::int64_t> crossings;
   crossings.reserve(points.size());
   painter.PaintRows(box.MinY, std::int64_t{box.MaxY} + 1, box.MinX, std::int64_t{box.MaxX} - box.MinX + 1,
-                    [&](std::int64_t y) { FillRow(painter, points, box, static_cast<std::int32_t>(y), crossings); });
+                    [&](std::int64_t y) { FillRow(painter, points, box, static_cast<std::int32_t>(y), crossings); },
+                    [&] { return PolygonCounts(points, canvas.Target.Width, canvas.Target.Height); });
 }
 
 }  // namespace tessmark

@@ -34,9 +34,15 @@ void RowWrites::AddRange(std::int64_t from, std::int64_t to, std::int64_t times)
   ranges_ = true;
 }
 
+void RowWrites::Clear() {
+  if (ranges_ || exact_) std::fill(steps_.begin(), steps_.end(), 0);
+  laps_ = 0;
+  ranges_ = exact_ = false;
+}
+
 void RowWrites::ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) {
   row += std::int64_t{first_} * 3;
-  if (!ranges_ || Settled()) {
+  if ((!ranges_ && !exact_) || Settled()) {
     blend.Apply(row, columns_, laps_);
   } else {
     // The count changes only where a range starts or ends: apply it a stretch at a time.
@@ -50,9 +56,7 @@ void RowWrites::ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) {
     }
     blend.Apply(row + std::int64_t{from} * 3, columns_ - from, count);
   }
-  if (ranges_) std::fill(steps_.begin(), steps_.end(), 0);
-  laps_ = 0;
-  ranges_ = false;
+  Clear();
 }
 
 }  // namespace tessmark

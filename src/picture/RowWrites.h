@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -24,8 +25,35 @@ class RowWrites {
   // Pixels x ... x + length - 1 of the row, wrapped round, each written `times` more times.
   void Add(std::int64_t x, std::int64_t length, std::int64_t times = 1);
 
+  // The writes after which a pixel changes no more.
+  std::int64_t Enough() const { return enough_; }
+
   // Every pixel has been written enough times: further runs onto the row change nothing.
-  bool Settled() const { return laps_ >= enough_; }
+  bool Settled() const { return !exact_ && laps_ >= enough_; }
+
+  // Drops what was counted since Start, for the stretch to be counted afresh.
+  void Clear();
+
+  // Exact counts, which may fall as well as rise, taken through Exact(): `times` more writes for
+  // the pixel in `column` (0 ... width - 1) and every one after it in the row.
+  struct ExactSteps {
+    std::int64_t* Steps;
+    std::int32_t First, Columns;
+
+    void AddFrom(std::int32_t column, std::int64_t times) const {
+      const std::int64_t at = std::max<std::int64_t>(std::int64_t{column} - First, 0);
+      if (at < Columns) Steps[at] += times;
+    }
+  };
+  ExactSteps Exact() {
+    exact_ = true;
+    return {steps_.data(), first_, columns_};
+  }
+  // `times` more exact writes for every pixel of the row.
+  void AddEverywhere(std::int64_t times) {
+    laps_ += times;
+    exact_ = true;
+  }
 
   // Lays the counted writes onto the stretch's pixels in the row and starts again from none.
   void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
@@ -38,6 +66,7 @@ class RowWrites {
   std::int32_t first_ = 0, columns_;  // the stretch counted
   std::int64_t laps_ = 0;  // writes every pixel has had
   bool ranges_ = false;
+  bool exact_ = false;  // counts added exactly; laps_ alone then says nothing of settling
   // steps_[x]: how much more pixel first_ + x has had than the one before it, beyond the laps.
   std::vector<std::int64_t> steps_;
 };

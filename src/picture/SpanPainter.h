@@ -2,12 +2,20 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 #include "picture/Canvas.h"
 #include "picture/RowWrites.h"
 #include "picture/RunPattern.h"
 
 namespace tessmark {
+
+// A shape whose rows are only ever painted.
+struct NoRowCounts {
+  NoRowCounts operator()() const { return {}; }
+  std::int64_t RowCost() const { return std::numeric_limits<std::int64_t>::max(); }
+  void CountRow(std::int32_t, RowWrites&) const {}
+};
 
 // Writes horizontal runs of one shape onto the canvas, each exactly as that many WritePixel calls
 // would. Built once per shape, so a row costs only its wrap and its writes.
@@ -36,16 +44,32 @@ class SpanPainter {
   // time: the shape rows landing on it are taken until every pixel has had all the writes that can
   // still change it, and the counts are then applied at once. Which rows are painted and how often
   // each pixel is written is the same either way, so the picture is too.
-  template <class PaintRow>
-  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow) {
+  //
+  // A long thin shape never gets that far. A row not settled after a few times the rows that
+  // settle a wide shape (more when counting costs much more), and never after as many as counting
+  // costs, is counted instead by makeCounts()'s result: RowCost() in shape rows, CountRow(row, writes).
+  template <class PaintRow, class MakeCounts = NoRowCounts>
+  void PaintRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length, PaintRow&& paintRow,
+                 MakeCounts&& makeCounts = {}) {
     if (!connectable_) {  // rows off the picture would write nothing
       yFrom = std::max<std::int64_t>(yFrom, firstRow_);
       yTo = std::min<std::int64_t>(yTo, endRow_);
     }
     if (yFrom >= yTo || run_.Weight() == 0) return;  // weight 0 keeps every pixel as it is
     if (CountsWrites(yTo - yFrom, length)) {
+      const auto counts = makeCounts();
       CountRows([&](std::int32_t row, RowWrites& writes) {
-        for (std::int64_t y = FirstRowOnto(row, yFrom); y < yTo && !writes.Settled(); y += picture_.Height) paintRow(y);
+        const std::int64_t cost = counts.RowCost();
+        const std::int64_t visits = std::min(cost, std::max(cost / 8, 4 * writes.Enough() + 16));
+        std::int64_t y = FirstRowOnto(row, yFrom);
+        for (std::int64_t visited = 0; y < yTo && !writes.Settled(); y += picture_.Height, ++visited) {
+          if (visited == visits) {
+            writes.Clear();
+            counts.CountRow(row, writes);
+            return;
+          }
+          paintRow(y);
+        }
       });
     } else if (!connectable_) {
       PaintRowsOnPicture(yFrom, yTo, x, length, paintRow);

@@ -12,13 +12,6 @@
 namespace tessmark {
 namespace {
 
-// A picture whose pixels all differ, so that a blend shows per pixel.
-Picture Gradient(std::int32_t width, std::int32_t height) {
-  Picture picture = test::WhitePicture(width, height);
-  for (std::size_t i = 0; i < picture.ByteCount(); ++i) picture.Pixels()[i] = static_cast<std::uint8_t>(i * 13);
-  return picture;
-}
-
 // Runs of every length from every start, painted whole and pixel by pixel, must agree: the run
 // is stored in overlapping fixed-size pieces and blended in blocks.
 TEST(SpanPainter, EveryRunEqualsItsPixelsWrittenOneByOne) {
@@ -26,7 +19,7 @@ TEST(SpanPainter, EveryRunEqualsItsPixelsWrittenOneByOne) {
     for (const bool connectable : {true, false}) {
       for (std::int64_t x = -3; x < 5; ++x) {
         for (std::int64_t length = 0; length <= 150; ++length) {
-          Picture whole = Gradient(61, 3), single = Gradient(61, 3);
+          Picture whole = test::GradientPicture(61, 3), single = test::GradientPicture(61, 3);
           SpanPainter(Canvas{whole, connectable, weight}, {9, 180, 77}).Paint(x, 1, length);
           for (std::int64_t i = 0; i < length; ++i) WritePixel(Canvas{single, connectable, weight}, x + i, 1, {9, 180, 77});
           ASSERT_TRUE(test::SamePixels(whole, single)) << "weight " << int(weight) << " x " << x << " length " << length;
@@ -72,7 +65,7 @@ TEST(SpanPainter, ShapesFarLargerThanThePictureEndAsWrittenPixelByPixel) {
     for (const bool connectable : {true, false}) {
       const auto compare = [&](const char* shape, auto&& paint, std::int64_t x0, std::int64_t y0, std::int64_t x1,
                                std::int64_t y1, const std::function<bool(std::int64_t, std::int64_t)>& holds) {
-        Picture counted = Gradient(13, 11), written = Gradient(13, 11);
+        Picture counted = test::GradientPicture(13, 11), written = test::GradientPicture(13, 11);
         paint(Canvas{counted, connectable, weight});
         WriteEachPixel(Canvas{written, connectable, weight}, x0, y0, x1, y1, holds);
         EXPECT_TRUE(test::SamePixels(counted, written)) << shape << " weight " << int(weight) << " wrap " << connectable;
@@ -103,17 +96,17 @@ TEST(SpanPainter, ShapesOfAnySizeSettleEveryPixelTheyReach) {
   };
   for (const std::uint8_t weight : {std::uint8_t{1}, std::uint8_t{128}}) {
     const RepeatedBlend blend({9, 180, 77}, weight);
-    Picture settled = Gradient(16, 9);
+    Picture settled = test::GradientPicture(16, 9);
     blend.Apply(settled.Pixels(), 16 * 9, blend.Settled());
     for (const auto& shape : shapes) {
-      Picture picture = Gradient(16, 9);
+      Picture picture = test::GradientPicture(16, 9);
       shape(Canvas{picture, true, weight});
       EXPECT_TRUE(test::SamePixels(picture, settled)) << "weight " << int(weight);
     }
-    Picture column = Gradient(16, 9);
+    Picture column = test::GradientPicture(16, 9);
     FillRectangle(Canvas{column, true, weight}, 21, -Huge, 23, Huge, {9, 180, 77});
     EXPECT_EQ(test::PixelAt(column, 5, 2), test::PixelAt(settled, 5, 2));
-    EXPECT_EQ(test::PixelAt(column, 7, 2), test::PixelAt(Gradient(16, 9), 7, 2));
+    EXPECT_EQ(test::PixelAt(column, 7, 2), test::PixelAt(test::GradientPicture(16, 9), 7, 2));
   }
 }
 
@@ -123,21 +116,21 @@ TEST(SpanPainter, WideRowsAreCountedAStretchAtATimeAndWeightZeroWritesNothing) {
   constexpr std::int32_t Huge = 1'000'000'000;
   constexpr std::int32_t Wide = RowWrites::MaxColumns + 5;
   const RepeatedBlend blend({9, 180, 77}, 1);
-  Picture settled = Gradient(Wide, 2);
+  Picture settled = test::GradientPicture(Wide, 2);
   blend.Apply(settled.Pixels(), std::int64_t{Wide} * 2, blend.Settled());
-  Picture disc = Gradient(Wide, 2);
+  Picture disc = test::GradientPicture(Wide, 2);
   DrawDisc(Canvas{disc, true, 1}, 3, 4, Huge, {9, 180, 77});
   EXPECT_TRUE(test::SamePixels(disc, settled));
   // Enough rows to be counted, across the border of two stretches.
   constexpr std::int64_t Border = RowWrites::MaxColumns;
-  Picture counted = Gradient(Wide, 2), written = Gradient(Wide, 2);
+  Picture counted = test::GradientPicture(Wide, 2), written = test::GradientPicture(Wide, 2);
   FillRectangle(Canvas{counted, true, 1}, Border - 4, 0, Border + 3, 2'500'000, {9, 180, 77});
   WriteEachPixel(Canvas{written, true, 1}, Border - 4, 0, Border + 3, 2'500'000, [](std::int64_t, std::int64_t) { return true; });
   EXPECT_TRUE(test::SamePixels(counted, written));
-  Picture untouched = Gradient(64, 64);
+  Picture untouched = test::GradientPicture(64, 64);
   DrawDisc(Canvas{untouched, true, 0}, 3, 4, Huge, {9, 180, 77});
   DrawPolygon(Canvas{untouched, true, 0}, std::vector<Point>{{0, 0}, {Huge, Huge + 1}, {1, -1}}, {9, 180, 77}, false);
-  EXPECT_TRUE(test::SamePixels(untouched, Gradient(64, 64)));
+  EXPECT_TRUE(test::SamePixels(untouched, test::GradientPicture(64, 64)));
 }
 
 TEST(RepeatedBlend, AnyNumberOfWritesEndsWhereThatManyBlendsLeaveAPixel) {

@@ -17,6 +17,13 @@ inline Picture WhitePicture(std::int32_t width, std::int32_t height) {
   return std::move(*picture);
 }
 
+// A picture whose pixels all differ, so that a blend shows per pixel.
+inline Picture GradientPicture(std::int32_t width, std::int32_t height) {
+  Picture picture = WhitePicture(width, height);
+  for (std::size_t i = 0; i < picture.ByteCount(); ++i) picture.Pixels()[i] = static_cast<std::uint8_t>(i * 13);
+  return picture;
+}
+
 inline Color PixelAt(const Picture& picture, std::int32_t x, std::int32_t y) {
   Color c;
   ReadPixel(picture, x, y, c);

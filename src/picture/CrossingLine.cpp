@@ -1,0 +1,179 @@
+#include "picture/CrossingLine.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "picture/Canvas.h"
+
+namespace tessmark {
+namespace {
+
+Int128 Magnitude(Int128 v) { return v < 0 ? -v : v; }
+
+Int128 FloorModulo(Int128 a, Int128 b) { return a - FloorDivide(a, b) * b; }
+
+// n (n - 1) / 2 * times, modulo 2^64.
+std::uint64_t Triangle(Int128 n, Int128 times) {
+  return static_cast<std::uint64_t>(n * (n - 1) / 2) * static_cast<std::uint64_t>(times);
+}
+
+// The sum of floor((a i + b) / m) over i = 0 ... n - 1 (m > 0), modulo 2^64: Euclid's algorithm
+// on the lattice points under the line, n never growing on the way.
+std::uint64_t FloorSum(Int128 n, Int128 m, Int128 a, Int128 b) {
+  std::uint64_t sum = Triangle(n, FloorDivide(a, m)) + static_cast<std::uint64_t>(n * FloorDivide(b, m));
+  a = FloorModulo(a, m);
+  b = FloorModulo(b, m);
+  for (;;) {
+    const Int128 top = a * n + b;
+    if (top < m) return sum;
+    n = top / m;
+    b = top % m;
+    std::swap(m, a);
+    sum += Triangle(n, a / m) + static_cast<std::uint64_t>(n * (b / m));
+    a %= m;
+    b %= m;
+  }
+}
+
+}  // namespace
+
+Int128 FloorDivide(Int128 a, Int128 b) {
+  const Int128 q = a / b;
+  return a % b < 0 ? q - 1 : q;
+}
+
+CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1,
+                           std::int32_t width, std::int32_t height)
+    : p_(p), q_(q), d_(d), y0_(y0), rows_(std::max<std::int64_t>(y1 - y0, 0)), width_(width), height_(height) {
+  if (rows_ == 0) return;
+  const Plan best = BestPlan();
+  cost_ = best.Cost;
+  chains_ = best.Block;
+  full_ = rows_ / chains_;
+  partial_ = rows_ % chains_;
+  drift_ = static_cast<std::int64_t>(best.Drift);
+  driftSize_ = drift_ < 0 ? -drift_ : drift_;
+  step_ = MoveBy(drift_);
+  if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
+  if (drift_ == 0 || driftSize_ >= d_) return;
+  columnWhole_ = d_ / driftSize_;
+  perColumn_ = InDrifts(d_);
+  // Along the drift the next column comes hop_.Rest D-ths nearer (further drifting left), and a
+  // column further when the remainder carries.
+  const std::int64_t way = drift_ < 0 ? -1 : 1;
+  hopPhase_ = InDrifts(-way * hop_.Rest);
+  carry_ = InDrifts(way * d_);
+}
+
+// The continued fraction of the drift per picture height, in picture widths: its convergents'
+// denominators k are the chain lengths that keep the drift smallest.
+CrossingLine::Plan CrossingLine::BestPlan() const {
+  const Int128 lap = Int128{d_} * width_;
+  Int128 n = FloorModulo(Int128{q_} * height_, lap), below = lap;
+  Int128 before = 1, last = 0;
+  Plan best = PlanFor(Int128{rows_});
+  for (;;) {
+    const Int128 term = n / below;
+    const Int128 k = term * last + before;
+    const Plan plan = PlanFor(k);
+    if (plan.Cost < best.Cost) best = plan;
+    const Int128 rest = n - term * below;
+    if (Int128{height_} * k >= rows_ || rest == 0) return best;
+    before = last;
+    last = k;
+    n = below;
+    below = rest;
+  }
+}
+
+CrossingLine::Plan CrossingLine::PlanFor(Int128 k) const {
+  const Int128 block = k * height_;
+  if (block >= rows_) return {rows_, rows_, 0};  // one row a chain: every row taken
+  const Int128 lap = Int128{d_} * width_;
+  const Int128 advance = Int128{q_} * block;
+  const Int128 widths = FloorDivide(2 * advance + lap, 2 * lap);
+  const Int128 drift = advance - widths * lap;
+  const Int128 columns = Magnitude(drift) >= d_ ? Int128{rows_} : rows_ * Magnitude(drift) / d_;
+  return {static_cast<std::int64_t>(block), static_cast<std::int64_t>(block + columns), drift};
+}
+
+CrossingLine::Move CrossingLine::MoveBy(Int128 m) const {
+  const Int128 whole = FloorDivide(m, d_);
+  const Int128 laps = FloorDivide(whole, width_);
+  return {static_cast<std::int32_t>(whole - laps * width_), static_cast<std::int64_t>(m - whole * d_)};
+}
+
+// Whether the remainder carried into the column.
+inline bool CrossingLine::Step(Position& at, const Move& move) const {
+  at.Column += move.Columns;
+  at.Rest += move.Rest;
+  const bool carried = at.Rest >= d_;
+  if (carried) {
+    at.Rest -= d_;
+    ++at.Column;
+  }
+  if (at.Column >= width_) at.Column -= width_;
+  return carried;
+}
+
+inline void CrossingLine::Shift(Phase& phase, const Amount& by) const {
+  phase.Next += by.Whole;
+  phase.Over -= by.Part;
+  if (phase.Over < 0) {
+    phase.Over += driftSize_;
+    ++phase.Next;
+  }
+}
+
+CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
+  const std::int64_t whole = static_cast<std::int64_t>(FloorDivide(v, driftSize_));
+  return {whole, v - whole * driftSize_};
+}
+
+// The columns of the chain's crossings floor((N + b drift) / D), b = 0 ... steps - 1, N / D at `at`.
+inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign,
+                                   RowWrites::ExactSteps writes) const {
+  if (drift_ == 0 || (columnWhole_ != 0 && phase.Next >= steps)) {  // the whole chain on one column
+    writes.AddFrom(at.Column, sign * steps);
+  } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
+    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) writes.AddFrom(at.Column, sign);
+  } else {
+    // Runs of steps on one column, then the next column over (to the left when drifting left).
+    std::int64_t taken = 0;
+    for (;;) {
+      const std::int64_t end = std::min(phase.Next, steps);
+      writes.AddFrom(at.Column, sign * (end - taken));
+      if (end == steps) return;
+      taken = end;
+      at.Column += drift_ < 0 ? -1 : 1;
+      if (at.Column == width_ || at.Column < 0) at.Column = at.Column < 0 ? width_ - 1 : 0;
+      Shift(phase, perColumn_);
+    }
+  }
+}
+
+void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSteps writes, std::uint64_t& laps) const {
+  std::int64_t t = WrapCoordinate64(row - y0_, height_);
+  if (t >= chains_) return;
+  const Int128 c = p_ + Int128{q_} * (y0_ + t);
+  // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
+  const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
+  laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  Position at{0, 0};
+  Step(at, MoveBy(c));
+  // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.
+  Phase phase{0, 0};
+  if (columnWhole_ != 0) {
+    const std::int64_t toNext = drift_ < 0 ? at.Rest + 1 : d_ - at.Rest;
+    const Amount split = InDrifts(toNext - 1);
+    phase = {split.Whole + 1, (split.Whole + 1) * driftSize_ - toNext};
+  }
+  for (;; t += height_) {
+    AddChain(at, phase, full_ + (t < partial_ ? 1 : 0), sign, writes);
+    if (t + height_ >= chains_) return;
+    if (Step(at, hop_)) Shift(phase, carry_);
+    Shift(phase, hopPhase_);
+  }
+}
+
+}  // namespace tessmark

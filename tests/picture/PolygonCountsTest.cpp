@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "picture/PolygonCounts.h"
+#include "picture/Rasterisers.h"
+#include "picture/RowWrites.h"
+#include "support/PaintFixture.h"
+
+namespace tessmark {
+namespace {
+
+// Each pixel of the bounding box the crossing test puts inside, one WritePixel each.
+void WriteEachPixel(const Canvas& canvas, const std::vector<Point>& polygon) {
+  std::vector<std::int32_t> xs, ys;
+  for (const Point& p : polygon) xs.push_back(p.X), ys.push_back(p.Y);
+  const auto [minX, maxX] = std::minmax_element(xs.begin(), xs.end());
+  const auto [minY, maxY] = std::minmax_element(ys.begin(), ys.end());
+  for (std::int32_t y = *minY; y <= *maxY; ++y)
+    for (std::int32_t x = *minX; x <= *maxX; ++x)
+      if (PointInPolygon(xs, ys, x, y)) WritePixel(canvas, x, y, {9, 180, 77});
+}
+
+// The polygon moved by whole pictures, as far towards the ends of the coordinate range as it goes.
+std::vector<Point> MovedFar(std::vector<Point> polygon, std::int32_t width, std::int32_t height) {
+  for (Point& p : polygon) {
+    p.X -= 2'000'000'000 / width * width;
+    p.Y += 2'000'000'000 / height * height;
+  }
+  return polygon;
+}
+
+// Thin shapes thousands of times taller than the picture never settle a row, so their rows are
+// counted from the edges: slightly tilted, degenerate, spiked and with edges crossing over, near
+// the origin and near the ends of the coordinate range.
+TEST(PolygonCounts, LongThinShapesEndAsWrittenPixelByPixel) {
+  const std::vector<std::vector<Point>> shapes{
+      {{0, 0}, {211, 6000}, {213, 5999}, {2, -1}},
+      {{5, 3}, {-180, 6007}, {-180, 6007}, {5, 3}},
+      {{0, 0}, {3, 5500}, {7, 1}},
+      {{0, 0}, {90, 6000}, {0, 6000}, {90, 0}},
+      {{-3, 0}, {-1, 5000}, {60, 5001}, {1, 5}, {0, 3500}},
+  };
+  for (const auto& [width, height] : {std::pair{13, 11}, std::pair{64, 5}, std::pair{7, 64}}) {
+    for (const std::uint8_t weight : {std::uint8_t{1}, std::uint8_t{100}, std::uint8_t{255}}) {
+      for (std::size_t i = 0; i < shapes.size(); ++i) {
+        Picture counted = test::GradientPicture(width, height), far = test::GradientPicture(width, height), written = test::GradientPicture(width, height);
+        DrawPolygon(Canvas{counted, true, weight}, shapes[i], {9, 180, 77}, true);
+        DrawPolygon(Canvas{far, true, weight}, MovedFar(shapes[i], width, height), {9, 180, 77}, true);
+        WriteEachPixel(Canvas{written, true, weight}, shapes[i]);
+        EXPECT_TRUE(test::SamePixels(counted, written)) << "shape " << i << " weight " << int(weight) << " on "
+                                                        << width << " x " << height;
+        EXPECT_TRUE(test::SamePixels(far, written)) << "far shape " << i << " weight " << int(weight);
+      }
+    }
+  }
+}
+
+// Rows wider than one counted stretch: a thin shape across the border of two stretches.
+TEST(PolygonCounts, WideRowsAreCountedAStretchAtATime) {
+  constexpr std::int32_t Border = RowWrites::MaxColumns;
+  const std::vector<Point> stroke{{Border - 900, 0}, {Border, 12000}, {Border + 3, 12000}, {Border - 897, 0}};
+  Picture counted = test::WhitePicture(Border + 5, 1), written = test::WhitePicture(Border + 5, 1);
+  DrawPolygon(Canvas{counted, true, 1}, stroke, {9, 180, 77}, true);
+  WriteEachPixel(Canvas{written, true, 1}, stroke);
+  EXPECT_TRUE(test::SamePixels(counted, written));
+}
+
+// Painting would visit up to two million rows of these for each row of the picture; counting one
+// costs no more than painting a few thousand, whatever the direction.
+TEST(PolygonCounts, CountingARowCostsLittleHoweverLongTheShape) {
+  constexpr double Longest = 2'147'483'647;
+  std::vector<std::vector<Point>> shapes{{{-1'000'000'000, -2'147'483'647}, {-1'100'000'000, 2'147'483'647}}};
+  for (int degrees = 0; degrees < 360; degrees += 7) {
+    const double theta = degrees / 180.0 * 3.14159265358979;
+    const Point end{TruncateToInt32(std::cos(theta) * Longest), TruncateToInt32(std::sin(theta) * Longest)};
+    shapes.push_back({{0, 0}, end, {end.X + 1, end.Y + 1}, {1, 1}});
+  }
+  for (const auto& shape : shapes) EXPECT_LE(PolygonCounts(shape, 2048, 2048).RowCost(), 32768);
+}
+
+}  // namespace
+}  // namespace tessmark
