@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "imageio/PictureFormats.h"
 #include "recipe/KeyValues.h"
 #include "textureset/TextureSet.h"
 
@@ -148,7 +149,9 @@ std::vector<MapSpec> TextureSetDialog::Maps() const {
 }
 
 std::string TextureSetDialog::PicturePath() const {
-  return QDir(folder_->text()).filePath(baseName_->text().trimmed() + ".png").toStdString();
+  const std::string_view extension = FindPictureFormat(PictureFormatId::Png).Extensions.front();
+  const QString name = baseName_->text().trimmed() + "." + QString::fromUtf8(extension.data(), qsizetype(extension.size()));
+  return QDir(folder_->text()).filePath(name).toStdString();
 }
 
 void TextureSetDialog::Check() {

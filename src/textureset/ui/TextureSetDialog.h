@@ -22,7 +22,7 @@ class TextureSetDialog : public QDialog {
   explicit TextureSetDialog(QWidget* parent);
 
   std::vector<MapSpec> Maps() const;
-  // FOLDER/BASE.png; the maps go beside it as BASE-NAME.png.
+  // FOLDER/BASE as a PNG file; the maps go beside it as BASE-NAME, PNG files too.
   std::string PicturePath() const;
 
  private:
