@@ -70,7 +70,7 @@ TEST(PolygonCounts, WideRowsAreCountedAStretchAtATime) {
 // Painting would visit up to two million rows of these for each row of the picture; counting one
 // costs no more than painting a few thousand, whatever the direction.
 TEST(PolygonCounts, CountingARowCostsLittleHoweverLongTheShape) {
-  constexpr double Longest = 2'147'483'647;
+  constexpr double Longest = 2'147'483'646;  // one short of the limit, so the far corner's + 1 fits
   std::vector<std::vector<Point>> shapes{{{-1'000'000'000, -2'147'483'647}, {-1'100'000'000, 2'147'483'647}}};
   for (int degrees = 0; degrees < 360; degrees += 7) {
     const double theta = degrees / 180.0 * 3.14159265358979;
