@@ -46,10 +46,10 @@ std::string OutputOption(std::string_view v, CommandLine& line) {
   return {};
 }
 
-template <std::string (*Parse)(std::string_view, MapSpec&)> std::string MapOption(std::string_view v, CommandLine& line) {
-  MapSpec spec;
-  std::string error = Parse(v, spec);
-  if (error.empty()) line.Maps.push_back(std::move(spec));
+template <std::string (*Parse)(std::string_view, MapRequest&)> std::string MapOption(std::string_view v, CommandLine& line) {
+  MapRequest request;
+  std::string error = Parse(v, request);
+  if (error.empty()) line.Maps.push_back(std::move(request));
   return error;
 }
 
@@ -110,7 +110,7 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
 std::string CheckComplete(const CommandLine& line) {
   if (line.Size && !line.InputFile.empty()) return "--size and --input cannot be used together";
   if (line.OutputFile.empty()) return "no output file: give -o " + WrittenExtensions({.Prefix = "OUT"});
-  return CheckMapSpecs(line.Maps, line.OutputFile);
+  return CheckMapRequests(line.Maps, line.OutputFile);
 }
 
 }  // namespace

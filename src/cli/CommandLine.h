@@ -11,7 +11,7 @@
 #include "picture/Color.h"
 #include "recipe/Operation.h"
 #include "recipe/RecipeValues.h"
-#include "textureset/MapSpec.h"
+#include "textureset/MapRequest.h"
 
 namespace tessmark::cli {
 
@@ -35,7 +35,7 @@ struct CommandLine {
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;
   std::vector<Operation> Operations;
-  std::vector<MapSpec> Maps;  // in the order given
+  std::vector<MapRequest> Maps;  // in the order given
 };
 
 // The written format the file's extension names, in any letter case.

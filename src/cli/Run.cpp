@@ -67,7 +67,7 @@ struct StandInColors {
 };
 
 Parsed<StandInColors> LoadStandIns(const CommandLine& line) {
-  std::vector<MapSpec> recolor;
+  std::vector<MapRequest> recolor;
   if (!line.RecolorFile.empty()) recolor.emplace_back().PaletteFile = line.RecolorFile;
   Parsed<std::vector<MapColors>> recolorColors = LoadMapColors(recolor);
   if (!recolorColors) return Parsed<StandInColors>::Fail(recolorColors.Error);
@@ -82,9 +82,9 @@ std::vector<ColorStandIn> StandInList(const CommandLine& line, const StandInColo
   std::vector<ColorStandIn> list;
   if (colors.Recolor) list.push_back({"--recolor", line.RecolorFile, &*colors.Recolor});
   std::size_t k = 0;
-  for (const MapSpec& spec : line.Maps) {
-    if (spec.Type == MapSpec::Kind::Normal) continue;
-    if (spec.Type == MapSpec::Kind::Palette) list.push_back({"--map " + spec.Name, spec.PaletteFile, &colors.Maps[k]});
+  for (const MapRequest& request : line.Maps) {
+    if (request.Type == MapRequest::Kind::Normal) continue;
+    if (request.Type == MapRequest::Kind::Palette) list.push_back({"--map " + request.Name, request.PaletteFile, &colors.Maps[k]});
     ++k;
   }
   return list;

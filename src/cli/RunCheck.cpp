@@ -78,7 +78,7 @@ RunCheck CheckRun(const CommandLine& line, const OperationStep& start, std::span
     if (!check.Refusal.empty()) return check;
   }
   const bool normals = std::any_of(line.Maps.begin(), line.Maps.end(),
-                                   [](const MapSpec& m) { return m.Type == MapSpec::Kind::Normal; });
+                                   [](const MapRequest& m) { return m.Type == MapRequest::Kind::Normal; });
   for (std::size_t u = 0; u < std::size(Uses); ++u) {
     // Normal maps wrap around the edges as the run is connectable.
     const bool connectable = Uses[u].Name == "--connectable" && normals;

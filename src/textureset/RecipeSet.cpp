@@ -53,28 +53,28 @@ std::string WritePng(std::span<const OutputPicture> outputs) {
 
 }  // namespace
 
-std::string PaintTextureSet(const Recipe& recipe, std::span<const MapSpec> specs, const std::string& path,
+std::string PaintTextureSet(const Recipe& recipe, std::span<const MapRequest> requests, const std::string& path,
                             const RepaintHooks& hooks, bool& stopped) {
-  if (std::string error = CheckMapSpecs(specs, path); !error.empty()) return error;
-  const Parsed<std::vector<MapColors>> colors = LoadMapColors(specs);
+  if (std::string error = CheckMapRequests(requests, path); !error.empty()) return error;
+  const Parsed<std::vector<MapColors>> colors = LoadMapColors(requests);
   if (!colors) return colors.Error;
   std::size_t k = 0;
-  for (const MapSpec& spec : specs) {
-    if (spec.Type == MapSpec::Kind::Normal) continue;
-    const std::string label = Concat("Map ", spec.Name);
-    if (std::string error = CheckStandIn(recipe.Steps, (*colors.Value)[k++], label, spec.PaletteFile); !error.empty()) return error;
+  for (const MapRequest& request : requests) {
+    if (request.Type == MapRequest::Kind::Normal) continue;
+    const std::string label = Concat("Map ", request.Name);
+    if (std::string error = CheckStandIn(recipe.Steps, (*colors.Value)[k++], label, request.PaletteFile); !error.empty()) return error;
   }
   std::optional<Picture> picture = RecipeStartPicture(recipe.Start);
   if (!picture) return "Not enough memory for the picture";
-  Parsed<std::vector<Picture>> maps = StartMaps(specs, *picture);
+  Parsed<std::vector<Picture>> maps = StartMaps(requests, *picture);
   if (!maps) return maps.Error;
-  std::vector<MapLayer> layers = MapLayers(specs, *maps.Value, *colors.Value);
+  std::vector<MapLayer> layers = MapLayers(requests, *maps.Value, *colors.Value);
   const RepaintOutcome outcome = RepaintRecipe(recipe, *picture, layers, hooks);
   stopped = outcome.Stopped;
   if (outcome.Failure) return Concat("Cannot read ", outcome.Failure->Path);
   if (stopped) return {};
   const bool connectable = recipe.Steps.empty() || recipe.Steps.back().Records.Config.Connectable != 0;
-  return WriteTextureSet(specs, path, *picture, *maps.Value, connectable, WritePng);
+  return WriteTextureSet(requests, path, *picture, *maps.Value, connectable, WritePng);
 }
 
 }  // namespace tessmark

@@ -8,7 +8,7 @@
 #include "imageio/PictureSources.h"
 #include "paint/PaintContext.h"
 #include "recipe/Recipe.h"
-#include "textureset/MapSpec.h"
+#include "textureset/MapRequest.h"
 
 namespace tessmark {
 
@@ -36,7 +36,7 @@ RepaintOutcome RepaintRecipe(const Recipe& recipe, Picture& picture, std::span<M
 // Paints the recipe again with the maps, then writes the picture to path (PNG) and every map beside
 // it, all or none. Returns why it could not, or nothing; a run Escape stopped writes nothing and
 // sets stopped.
-std::string PaintTextureSet(const Recipe& recipe, std::span<const MapSpec> specs, const std::string& path,
+std::string PaintTextureSet(const Recipe& recipe, std::span<const MapRequest> requests, const std::string& path,
                             const RepaintHooks& hooks, bool& stopped);
 
 }  // namespace tessmark

@@ -11,7 +11,7 @@
 namespace tessmark {
 namespace {
 
-bool Painted(const MapSpec& spec) { return spec.Type != MapSpec::Kind::Normal; }
+bool Painted(const MapRequest& request) { return request.Type != MapRequest::Kind::Normal; }
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -21,18 +21,18 @@ std::string Lower(std::string_view text) {
 
 std::string Colours(std::int32_t n) { return Concat(std::to_string(n), n == 1 ? " colour" : " colours"); }
 
-std::string CheckName(const MapSpec& spec) {
-  if (spec.Name.empty()) return "a map needs a name: NAME=...";
-  if (spec.Name.find_first_of("/\\") != std::string::npos) return Concat("map name ", Quoted(spec.Name), " holds a path separator");
-  if (Lower(spec.Name) == MainMapName) return Concat(Quoted(MainMapName), " names the picture itself, not a map");
+std::string CheckName(const MapRequest& request) {
+  if (request.Name.empty()) return "a map needs a name: NAME=...";
+  if (request.Name.find_first_of("/\\") != std::string::npos) return Concat("map name ", Quoted(request.Name), " holds a path separator");
+  if (Lower(request.Name) == MainMapName) return Concat(Quoted(MainMapName), " names the picture itself, not a map");
   return {};
 }
 
-std::string CheckSource(const MapSpec& spec, std::span<const MapSpec> specs) {
-  if (spec.Type != MapSpec::Kind::Normal || spec.From == MainMapName) return {};
-  const bool known = std::any_of(specs.begin(), specs.end(),
-                                 [&](const MapSpec& s) { return Painted(s) && s.Name == spec.From; });
-  return known ? std::string() : Concat("normal map ", Quoted(spec.Name), " is made from unknown map ", Quoted(spec.From));
+std::string CheckSource(const MapRequest& request, std::span<const MapRequest> requests) {
+  if (request.Type != MapRequest::Kind::Normal || request.From == MainMapName) return {};
+  const bool known = std::any_of(requests.begin(), requests.end(),
+                                 [&](const MapRequest& s) { return Painted(s) && s.Name == request.From; });
+  return known ? std::string() : Concat("normal map ", Quoted(request.Name), " is made from unknown map ", Quoted(request.From));
 }
 
 }  // namespace
@@ -44,29 +44,29 @@ std::string MapFileName(const std::string& output, const std::string& name) {
   return Concat(std::string_view(output).substr(0, stem), "-", name, std::string_view(output).substr(stem));
 }
 
-std::string CheckMapSpecs(std::span<const MapSpec> specs, const std::string& output) {
-  if (specs.size() > MaxMaps) return Concat("at most ", std::to_string(MaxMaps), " maps");
+std::string CheckMapRequests(std::span<const MapRequest> requests, const std::string& output) {
+  if (requests.size() > MaxMaps) return Concat("at most ", std::to_string(MaxMaps), " maps");
   std::vector<std::string> paths{output};
-  for (const MapSpec& spec : specs) {
-    if (std::string error = CheckName(spec); !error.empty()) return error;
-    if (std::string error = CheckSource(spec, specs); !error.empty()) return error;
-    const std::string path = MapFileName(output, spec.Name);
+  for (const MapRequest& request : requests) {
+    if (std::string error = CheckName(request); !error.empty()) return error;
+    if (std::string error = CheckSource(request, requests); !error.empty()) return error;
+    const std::string path = MapFileName(output, request.Name);
     const auto taken = std::find_if(paths.begin(), paths.end(), [&](const std::string& p) { return Lower(p) == Lower(path); });
-    if (taken != paths.end()) return Concat("map ", Quoted(spec.Name), " would write over ", *taken);
+    if (taken != paths.end()) return Concat("map ", Quoted(request.Name), " would write over ", *taken);
     paths.push_back(path);
   }
   return {};
 }
 
-Parsed<std::vector<MapColors>> LoadMapColors(std::span<const MapSpec> specs) {
+Parsed<std::vector<MapColors>> LoadMapColors(std::span<const MapRequest> requests) {
   std::vector<MapColors> all;
-  for (const MapSpec& spec : specs) {
-    if (spec.Type == MapSpec::Kind::Id) all.push_back(IdColors());
-    if (spec.Type != MapSpec::Kind::Palette) continue;
+  for (const MapRequest& request : requests) {
+    if (request.Type == MapRequest::Kind::Id) all.push_back(IdColors());
+    if (request.Type != MapRequest::Kind::Palette) continue;
     Palette palette;
-    const PaletteFileResult load = LoadPaletteFile(spec.PaletteFile, palette);
-    if (!load.Ok) return Parsed<std::vector<MapColors>>::Fail(Concat("cannot read ", spec.PaletteFile, ": ", load.Reason));
-    if (palette.Count <= 0) return Parsed<std::vector<MapColors>>::Fail(Concat(spec.PaletteFile, " holds no colours"));
+    const PaletteFileResult load = LoadPaletteFile(request.PaletteFile, palette);
+    if (!load.Ok) return Parsed<std::vector<MapColors>>::Fail(Concat("cannot read ", request.PaletteFile, ": ", load.Reason));
+    if (palette.Count <= 0) return Parsed<std::vector<MapColors>>::Fail(Concat(request.PaletteFile, " holds no colours"));
     all.push_back(ColorsOfPalette(palette));
   }
   return {std::move(all), {}};
@@ -86,61 +86,61 @@ std::string CheckStandIn(std::span<const OperationStep> steps, const MapColors& 
   return {};
 }
 
-Parsed<std::vector<Picture>> StartMaps(std::span<const MapSpec> specs, const Picture& start) {
+Parsed<std::vector<Picture>> StartMaps(std::span<const MapRequest> requests, const Picture& start) {
   std::vector<Picture> pictures;
-  for (const MapSpec& spec : specs) {
-    if (!Painted(spec)) continue;
-    const std::optional<Color> flat = spec.Type == MapSpec::Kind::Id ? spec.Start.value_or(IdBackground) : spec.Start;
+  for (const MapRequest& request : requests) {
+    if (!Painted(request)) continue;
+    const std::optional<Color> flat = request.Type == MapRequest::Kind::Id ? request.Start.value_or(IdBackground) : request.Start;
     std::optional<Picture> picture = flat ? AllocatePicture(start.Width, start.Height) : ClonePicture(start);
-    if (!picture) return Parsed<std::vector<Picture>>::Fail(Concat("not enough memory for map ", Quoted(spec.Name)));
+    if (!picture) return Parsed<std::vector<Picture>>::Fail(Concat("not enough memory for map ", Quoted(request.Name)));
     if (flat) FillPicture(*picture, *flat, true, false, 255);
     pictures.push_back(std::move(*picture));
   }
   return {std::move(pictures), {}};
 }
 
-std::vector<MapLayer> MapLayers(std::span<const MapSpec> specs, std::span<Picture> pictures,
+std::vector<MapLayer> MapLayers(std::span<const MapRequest> requests, std::span<Picture> pictures,
                                 std::span<const MapColors> colors) {
   std::vector<MapLayer> layers;
   std::size_t k = 0;
-  for (const MapSpec& spec : specs) {
-    if (!Painted(spec)) continue;
-    const bool id = spec.Type == MapSpec::Kind::Id;
-    std::vector<Color> fill = id ? std::vector<Color>{spec.Start.value_or(IdBackground)} : spec.Fill;
-    layers.push_back({pictures[k], colors[k], id, !id, spec.Noise && !id, std::move(fill)});
+  for (const MapRequest& request : requests) {
+    if (!Painted(request)) continue;
+    const bool id = request.Type == MapRequest::Kind::Id;
+    std::vector<Color> fill = id ? std::vector<Color>{request.Start.value_or(IdBackground)} : request.Fill;
+    layers.push_back({pictures[k], colors[k], id, !id, request.Noise && !id, std::move(fill)});
     ++k;
   }
   return layers;
 }
 
-Parsed<std::vector<Picture>> NormalMaps(std::span<const MapSpec> specs, const Picture& main,
+Parsed<std::vector<Picture>> NormalMaps(std::span<const MapRequest> requests, const Picture& main,
                                         std::span<const Picture> painted, bool connectable) {
   std::vector<Picture> normals;
-  for (const MapSpec& spec : specs) {
-    if (Painted(spec)) continue;
+  for (const MapRequest& request : requests) {
+    if (Painted(request)) continue;
     const Picture* source = &main;
     std::size_t k = 0;
-    for (const MapSpec& other : specs) {
+    for (const MapRequest& other : requests) {
       if (!Painted(other)) continue;
-      if (other.Name == spec.From) source = &painted[k];
+      if (other.Name == request.From) source = &painted[k];
       ++k;
     }
-    std::optional<Picture> normal = NormalMap(*source, connectable, spec.Normal);
-    if (!normal) return Parsed<std::vector<Picture>>::Fail(Concat("not enough memory for map ", Quoted(spec.Name)));
+    std::optional<Picture> normal = NormalMap(*source, connectable, request.Normal);
+    if (!normal) return Parsed<std::vector<Picture>>::Fail(Concat("not enough memory for map ", Quoted(request.Name)));
     normals.push_back(std::move(*normal));
   }
   return {std::move(normals), {}};
 }
 
-std::string WriteTextureSet(std::span<const MapSpec> specs, const std::string& path, const Picture& picture,
+std::string WriteTextureSet(std::span<const MapRequest> requests, const std::string& path, const Picture& picture,
                             std::span<const Picture> painted, bool connectable, const SetWriter& write) {
-  const Parsed<std::vector<Picture>> normals = NormalMaps(specs, picture, painted, connectable);
+  const Parsed<std::vector<Picture>> normals = NormalMaps(requests, picture, painted, connectable);
   if (!normals) return normals.Error;
   std::vector<OutputPicture> outputs{{picture, path}};
   std::size_t k = 0, normal = 0;
-  for (const MapSpec& spec : specs) {
-    const Picture& map = Painted(spec) ? painted[k++] : (*normals.Value)[normal++];
-    outputs.push_back({map, MapFileName(path, spec.Name)});
+  for (const MapRequest& request : requests) {
+    const Picture& map = Painted(request) ? painted[k++] : (*normals.Value)[normal++];
+    outputs.push_back({map, MapFileName(path, request.Name)});
   }
   return write(outputs);
 }

@@ -119,33 +119,33 @@ void TextureSetDialog::ChooseFolder() {
   if (!folder.isEmpty()) folder_->setText(folder);
 }
 
-std::string TextureSetDialog::ReadRow(int row, MapSpec& spec) const {
-  spec.Name = Cell(maps_, row, NameColumn);
-  spec.PaletteFile = Cell(maps_, row, ColorsColumn);
-  spec.Type = spec.PaletteFile == "id" ? MapSpec::Kind::Id : MapSpec::Kind::Palette;
-  if (spec.PaletteFile.empty()) return Concat("Map ", spec.Name, " needs a palette file or id");
+std::string TextureSetDialog::ReadRow(int row, MapRequest& request) const {
+  request.Name = Cell(maps_, row, NameColumn);
+  request.PaletteFile = Cell(maps_, row, ColorsColumn);
+  request.Type = request.PaletteFile == "id" ? MapRequest::Kind::Id : MapRequest::Kind::Palette;
+  if (request.PaletteFile.empty()) return Concat("Map ", request.Name, " needs a palette file or id");
   std::vector<Color> start;
   if (std::string error = ReadColors(Cell(maps_, row, StartColumn), start); !error.empty() || start.size() > 1) {
-    return Concat("Map ", spec.Name, ": give one start colour RRGGBB");
+    return Concat("Map ", request.Name, ": give one start colour RRGGBB");
   }
-  if (!start.empty()) spec.Start = start.front();
-  if (std::string error = ReadColors(Cell(maps_, row, FillColumn), spec.Fill); !error.empty()) {
-    return Concat("Map ", spec.Name, ": give the fill colours as RRGGBB;RRGGBB;...");
+  if (!start.empty()) request.Start = start.front();
+  if (std::string error = ReadColors(Cell(maps_, row, FillColumn), request.Fill); !error.empty()) {
+    return Concat("Map ", request.Name, ": give the fill colours as RRGGBB;RRGGBB;...");
   }
   return {};
 }
 
-std::vector<MapSpec> TextureSetDialog::Maps() const {
-  std::vector<MapSpec> specs(static_cast<std::size_t>(maps_->rowCount()));
-  for (int row = 0; row < maps_->rowCount(); ++row) ReadRow(row, specs[static_cast<std::size_t>(row)]);
+std::vector<MapRequest> TextureSetDialog::Maps() const {
+  std::vector<MapRequest> requests(static_cast<std::size_t>(maps_->rowCount()));
+  for (int row = 0; row < maps_->rowCount(); ++row) ReadRow(row, requests[static_cast<std::size_t>(row)]);
   if (normal_->isChecked()) {
-    MapSpec& normal = specs.emplace_back();
-    normal.Type = MapSpec::Kind::Normal;
+    MapRequest& normal = requests.emplace_back();
+    normal.Type = MapRequest::Kind::Normal;
     normal.Name = normalName_->text().trimmed().toStdString();
     normal.From = normalSource_->currentText().trimmed().toStdString();
     normal.Normal = {strength_->value(), yDirection_->currentIndex() == 0};
   }
-  return specs;
+  return requests;
 }
 
 std::string TextureSetDialog::PicturePath() const {
@@ -155,10 +155,10 @@ std::string TextureSetDialog::PicturePath() const {
 }
 
 void TextureSetDialog::Check() {
-  MapSpec spec;
+  MapRequest request;
   std::string error = baseName_->text().trimmed().isEmpty() ? "Give a base name" : std::string();
-  for (int row = 0; row < maps_->rowCount() && error.empty(); ++row) error = ReadRow(row, spec);
-  if (error.empty()) error = CheckMapSpecs(Maps(), PicturePath());
+  for (int row = 0; row < maps_->rowCount() && error.empty(); ++row) error = ReadRow(row, request);
+  if (error.empty()) error = CheckMapRequests(Maps(), PicturePath());
   if (error.empty()) {
     accept();
     return;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "textureset/MapSpec.h"
+#include "textureset/MapRequest.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,7 @@ class TextureSetDialog : public QDialog {
  public:
   explicit TextureSetDialog(QWidget* parent);
 
-  std::vector<MapSpec> Maps() const;
+  std::vector<MapRequest> Maps() const;
   // FOLDER/BASE as a PNG file; the maps go beside it as BASE-NAME, PNG files too.
   std::string PicturePath() const;
 
@@ -31,7 +31,7 @@ class TextureSetDialog : public QDialog {
   void ChooseFolder();
   void Check();
   // The map of a row, or why its cells cannot be read.
-  std::string ReadRow(int row, MapSpec& spec) const;
+  std::string ReadRow(int row, MapRequest& request) const;
 
   QTableWidget* maps_;
   QCheckBox* normal_;

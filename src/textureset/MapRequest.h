@@ -11,7 +11,7 @@
 namespace tessmark {
 
 // One picture of a texture set besides the run's own, written beside it under its name.
-struct MapSpec {
+struct MapRequest {
   enum class Kind { Palette, Id, Normal };
   Kind Type = Kind::Palette;
   std::string Name;
