@@ -15,15 +15,12 @@ namespace tessmark {
 inline constexpr double Pi = 3.141592654;
 inline constexpr double HalfPi = 1.570796327;
 
-// Discards an Escape press from before the run (the one that closed a dialog, say), then paints
-// shapes as RepeatShapes does. An empty picture gets nothing. drawOne makes a shape's random draws,
-// sets the blend weight and gives the shape as Drawn; a large picture has its shapes painted in
-// batches. The draws never look at the picture, so their order and the weight and random state
-// a run leaves are those of shapes painted one by one.
-template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
-  context.EscapePressed();
-  if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
-  ShapeBatch<decltype(drawOne().PaintOn)> batch(context.Target, context.Connectable);
+// Paints shapes as RepeatShapes does. drawOne makes a shape's random draws, sets the blend weight
+// and gives the shape as Drawn; shapes are painted in batches, on the workers when there are some.
+// The draws never look at the picture, so their order and the weight and random state a run
+// leaves are those of shapes painted one by one.
+template <class DrawOne> void PaintDrawnShapes(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
+  ShapeBatch<decltype(drawOne().PaintOn)> batch(context.Target, context.Connectable, context.Workers);
   RepeatShapes(
       context, count,
       [&] {
@@ -31,6 +28,14 @@ template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int3
         batch.Add(std::move(shape), context.CurrentBlendWeight);
       },
       [&] { batch.PaintHeld(); });
+}
+
+// Discards an Escape press from before the run (the one that closed a dialog, say), then paints
+// shapes as PaintDrawnShapes does. An empty picture gets nothing.
+template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
+  context.EscapePressed();
+  if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
+  PaintDrawnShapes(context, count, drawOne);
 }
 
 // The rows and columns a polygon through these points may write.

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "paint/RandomValue.h"
+#include "paint/WorkerPool.h"
 #include "palette/Palette.h"
 #include "picture/Canvas.h"
 #include "picture/Picture.h"
@@ -35,6 +36,8 @@ struct PaintContext {
   // Asked after every shape, just before the Escape poll: true when that poll is about to show the
   // picture, so shapes held back must be painted first. None: only the end of the run needs them.
   std::function<bool()> PictureWanted = {};
+  // Threads that paint bands of the picture while this one draws; none: this thread does it all.
+  WorkerPool* Workers = nullptr;
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
 };

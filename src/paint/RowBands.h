@@ -22,6 +22,9 @@ class RowBands {
   RowBands(const Picture& picture, bool connectable);
   // Bands of bandRows rows, whatever the picture's size.
   RowBands(const Picture& picture, bool connectable, std::int32_t bandRows);
+  // The bands several threads share out, small pictures banded too: the grid depends on the
+  // picture's size alone, so every thread count paints the same.
+  static RowBands Shared(const Picture& picture, bool connectable);
 
   // The picture is small enough to paint shapes one by one.
   bool Whole() const { return count_ <= 1; }
