@@ -12,7 +12,7 @@ namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
-                [--blend-color RRGGBB|none] -o {OUT} OPERATION... [@FILE...]
+                [--blend-color RRGGBB|none] [--threads N] -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -36,6 +36,8 @@ Options:
   --mix FROM-TO         blend every shape with a weight drawn from FROM ... TO percent (default 100-100)
   --blend-color RRGGBB  key colour of the tag operation: stamp pixels of this colour are left out
                         (default FFFFFF); "none" lays every pixel
+  --threads N           paint on N threads, 1 to 256 (default: the cores the process may run on);
+                        the picture is the same, byte for byte, at every count
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
   -h, --help            show this text
   --version             show the program's name and version

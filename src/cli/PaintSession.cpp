@@ -38,7 +38,8 @@ OperationOutcome RunWatched(const OperationRow& row, PaintSession& session) {
                          .Palette = step.Palette,
                          .MixRange = step.Records.MixRange,
                          .EscapePressed = InterruptPoll(environment, progress, stopped),
-                         .Seed = [seed = *step.Seed] { return seed; }};
+                         .Seed = [seed = *step.Seed] { return seed; },
+                         .Workers = session.Workers};
     const OperationOutcome answer = row.Run(context, step, environment.ProgramDirectory);
     painted = context.ShapesPainted;
     return answer;

@@ -5,6 +5,7 @@
 
 #include "cli/Run.h"
 #include "paint/RandomValue.h"
+#include "paint/WorkerPool.h"
 #include "picture/Picture.h"
 #include "recipe/Operation.h"
 
@@ -17,6 +18,7 @@ struct PaintSession {
   const RunEnvironment& Environment;
   std::uint8_t CurrentBlendWeight = 255;  // what the last shape left, for a mixed fill
   RandomValue Random;
+  WorkerPool* Workers = nullptr;
 };
 
 // Stores the operation's keys into the step and runs it on the picture, seeded with its own seed=

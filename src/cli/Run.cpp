@@ -53,7 +53,12 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
   if (std::string error = LoadPalette(line, step.Palette, environment.Errors); !error.empty()) return error;
   Parsed<Picture> picture = StartPicture(line, step.Records, environment.ProgramDirectory);
   if (!picture) return picture.Error;
-  PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
+  WorkerPool workers(line.Threads.value_or(DefaultThreads()));
+  PaintSession session{.Step = step,
+                       .Target = *picture.Value,
+                       .Environment = environment,
+                       .Random = RandomValue(),
+                       .Workers = &workers};
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
   }

@@ -65,4 +65,14 @@ RowBands::Run RowBands::BandsOf(const ShapeBounds& bounds) const {
   return {static_cast<std::int32_t>(first / rows_), static_cast<std::int32_t>(last / rows_ - first / rows_ + 1)};
 }
 
+void ForEachSharedBand(WorkerPool* workers, const Picture& picture,
+                       const std::function<void(std::int32_t, std::int32_t)>& paintRows) {
+  if (workers == nullptr || workers->Threads() == 1) {
+    paintRows(0, picture.Height);
+    return;
+  }
+  const RowBands bands = RowBands::Shared(picture, false);
+  RunParts(workers, bands.Count(), [&](std::int32_t band) { paintRows(bands.FirstRow(band), bands.EndRow(band)); });
+}
+
 }  // namespace tessmark

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include <functional>
+
+#include "paint/WorkerPool.h"
 #include "picture/Picture.h"
 
 namespace tessmark {
@@ -51,5 +54,10 @@ class RowBands {
   std::int32_t rows_ = 0;  // of a band; the last one may have fewer
   std::int32_t count_ = 1;
 };
+
+// Calls paintRows(first, end) for the rows first ... end - 1 of every shared band, across the
+// workers; once for the whole picture when there are none.
+void ForEachSharedBand(WorkerPool* workers, const Picture& picture,
+                       const std::function<void(std::int32_t, std::int32_t)>& paintRows);
 
 }  // namespace tessmark

@@ -3,12 +3,17 @@
 #include <sched.h>
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 namespace tessmark {
 
+// Every count paints the same picture, so a thread the system refuses is simply one fewer.
 WorkerPool::WorkerPool(std::int32_t threads) {
-  for (std::int32_t k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+  try {
+    for (std::int32_t k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+  } catch (const std::system_error&) {
+  }
 }
 
 WorkerPool::~WorkerPool() {
@@ -65,11 +70,11 @@ void WorkerPool::RunPart(std::unique_lock<std::mutex>& lock) {
   if (--unfinished_ == 0) jobDone_.notify_all();
 }
 
-std::int32_t AvailableCores() {
+std::int32_t DefaultThreads() {
   cpu_set_t set;
   CPU_ZERO(&set);
   if (sched_getaffinity(0, sizeof(set), &set) != 0) return 1;
-  return std::max(CPU_COUNT(&set), 1);
+  return std::clamp(CPU_COUNT(&set), 1, MaxThreads);
 }
 
 void RunParts(WorkerPool* workers, std::int32_t count, const std::function<void(std::int32_t)>& part) {

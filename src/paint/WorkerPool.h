@@ -45,8 +45,11 @@ class WorkerPool {
   std::vector<std::thread> workers_;
 };
 
-// The threads the process may run on at once, by its CPU affinity; at least 1.
-std::int32_t AvailableCores();
+inline constexpr std::int32_t MaxThreads = 256;
+
+// The threads a pool has unless told otherwise: the cores the process may run on, by its CPU
+// affinity, from 1 to MaxThreads.
+std::int32_t DefaultThreads();
 
 // Runs part(0) ... part(count - 1) across the pool and waits for them all; in order on the
 // calling thread when there is no pool.

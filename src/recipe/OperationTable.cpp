@@ -81,12 +81,12 @@ OperationOutcome Tags(PaintContext& paint, const OperationStep& step, const std:
 // Without a weight of its own, a mixed fill takes the one the last shape left.
 OperationOutcome Fill(PaintContext& paint, const OperationStep& step, const std::string&) {
   FillPicture(paint.Target, step.FillColor, step.FillFull, paint.Connectable,
-              step.FillWeight.value_or(paint.CurrentBlendWeight));
+              step.FillWeight.value_or(paint.CurrentBlendWeight), paint.Workers);
   return {};
 }
 
 OperationOutcome Noise(PaintContext& paint, const OperationStep& step, const std::string&) {
-  return {std::nullopt, NoiseFilter(paint.Target, step.Records.Noise, paint.Random, paint.Seed())};
+  return {std::nullopt, NoiseFilter(paint.Target, step.Records.Noise, paint.Random, paint.Seed(), paint.Workers)};
 }
 
 constexpr OperationRow Rows[] = {
