@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "paint/GeneratorSteps.h"
@@ -61,6 +62,16 @@ TEST(ShapeBatch, AHeldShapeIsKeptOnceAndWhatItKeepsCountsTowardTheMemoryCap) {
   EXPECT_EQ(paints.use_count(), 3) << "one copy held for both bands";
   batch.Add(Drawn({4, 8, 4}, paint, 384), 255);
   EXPECT_EQ(*paints, 4) << "both painted as soon as what is held reaches the cap";
+}
+
+TEST(ShapeBatch, AShapeFailingOnAWorkerFailsThePaintingOnTheCaller) {
+  Picture picture = test::WhitePicture(64, 256);
+  WorkerPool workers(3);
+  ShapeBatch<PaintShape> batch(picture, true, &workers);
+  for (int i = 0; i < 40; ++i) {
+    batch.Add(Drawn<PaintShape>({i * 6, 4, 4}, [i](const Canvas&) { if (i == 33) throw std::bad_alloc(); }), 255);
+  }
+  EXPECT_THROW(batch.PaintHeld(), std::bad_alloc);
 }
 
 TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {
