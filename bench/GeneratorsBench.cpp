@@ -1,8 +1,8 @@
 // Throughput of the shape generators, the fill and the noise filter on a 2048 x 2048 picture with
 // wrap-around on, from a fixed seed: written pixels per second (a pixel a shape reaches twice
 // counts twice) and shapes per second. Then discs at one density on pictures of 2048 to 16384
-// square side by side, and single shapes of a million pixels and more across. On a shared machine
-// compare sizes over interleaved repetitions:
+// square side by side, the same at 1 to 4 threads, and single shapes of a million pixels and more
+// across. On a shared machine compare sizes or thread counts over interleaved repetitions:
 //   --benchmark_filter=CirclesBySize --benchmark_repetitions=3 --benchmark_enable_random_interleaving=true
 
 #include <benchmark/benchmark.h>
@@ -44,8 +44,16 @@ Palette BlackPalette() {
 }
 
 PaintContext MakeContext(Picture& picture, std::uint8_t& weight, RandomValue& random, const Palette& palette,
-                         std::uint8_t percent) {
-  return PaintContext{picture, true, weight, random, palette, MixRange{percent, percent}, [] { return false; }, [] { return Seed; }};
+                         std::uint8_t percent, WorkerPool* workers = nullptr) {
+  return PaintContext{.Target = picture,
+                      .Connectable = true,
+                      .CurrentBlendWeight = weight,
+                      .Random = random,
+                      .Palette = palette,
+                      .MixRange = MixRange{percent, percent},
+                      .EscapePressed = [] { return false; },
+                      .Seed = [] { return Seed; },
+                      .Workers = workers};
 }
 
 double CountWrites(const Generator& paint, std::int32_t size) {
@@ -74,21 +82,28 @@ double CountedWrites(const std::string& what, const Generator& paint, std::int32
   return found->second;
 }
 
-void PaintShapes(benchmark::State& state, const std::string& what, const Generator& paint, std::int32_t shapes,
-                 std::uint8_t percent, std::int32_t size = Size) {
-  const double writes = CountedWrites(what, paint, size);
+// Shapes per second.
+void RunShapes(benchmark::State& state, const Generator& paint, std::int32_t shapes, std::uint8_t percent,
+               std::int32_t size, WorkerPool* workers = nullptr) {
   Picture picture = WhitePicture(size);
   std::uint8_t weight = 255;
   RandomValue random;
   const Palette palette = BlackPalette();
   for (auto _ : state) {
-    PaintContext context = MakeContext(picture, weight, random, palette, percent);
+    PaintContext context = MakeContext(picture, weight, random, palette, percent, workers);
     paint(context);
     benchmark::ClobberMemory();
   }
-  const auto iterations = static_cast<double>(state.iterations());
-  state.counters["Mpixel/s"] = benchmark::Counter(writes * iterations / 1e6, benchmark::Counter::kIsRate);
-  state.counters["shapes/s"] = benchmark::Counter(shapes * iterations, benchmark::Counter::kIsRate);
+  state.counters["shapes/s"] = benchmark::Counter(shapes * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+// Shapes and written pixels per second.
+void PaintShapes(benchmark::State& state, const std::string& what, const Generator& paint, std::int32_t shapes,
+                 std::uint8_t percent, std::int32_t size = Size) {
+  const double writes = CountedWrites(what, paint, size);
+  RunShapes(state, paint, shapes, percent, size);
+  state.counters["Mpixel/s"] =
+      benchmark::Counter(writes * static_cast<double>(state.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }
 
 constexpr std::int32_t CircleCount = 4000;
@@ -129,6 +144,15 @@ void CirclesBySize(benchmark::State& state, std::uint8_t percent) {
   params.Raymax = 32;
   params.Count = static_cast<std::int32_t>(std::int64_t{size} * size / 40);
   PaintShapes(state, "circles at one density", [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size);
+}
+
+// Radius 8 to 32, one disc for every 10 pixels, on a picture of range(0) square painted by
+// range(1) threads. Too many writes a pixel for them to be counted: shapes per second only.
+void CirclesByThreads(benchmark::State& state, std::uint8_t percent) {
+  const auto size = static_cast<std::int32_t>(state.range(0));
+  WorkerPool workers(static_cast<std::int32_t>(state.range(1)));
+  const CircleParams params{.Raymin = 8, .Raymax = 32, .Count = static_cast<std::int32_t>(std::int64_t{size} * size / 10)};
+  RunShapes(state, [&](PaintContext& c) { PaintCircles(c, params); }, params.Count, percent, size, &workers);
 }
 
 // One shape at mixage 50 % (or the percentage given), each of its pixels written many times over;
@@ -243,6 +267,8 @@ BENCHMARK_CAPTURE(FilledVectors, weight255, 100)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(FilledVectors, weight127, 50)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CirclesBySize, weight255, 100)->Arg(2048)->Arg(4096)->Arg(8192)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CirclesBySize, weight127, 50)->Arg(2048)->Arg(4096)->Arg(8192)->Arg(16384)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CirclesByThreads, weight255, 100)->ArgsProduct({{2048, 16384}, {1, 2, 3, 4}})->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CirclesByThreads, weight127, 50)->ArgsProduct({{2048, 16384}, {1, 2, 3, 4}})->UseRealTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(HugeDisc)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(HugeRectangle)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);
 BENCHMARK(HugePolygon)->Arg(512)->Arg(2048)->Arg(16384)->Unit(benchmark::kMillisecond);

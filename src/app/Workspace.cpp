@@ -4,6 +4,11 @@
 
 namespace tessmark {
 
+WorkerPool* PaintWorkers(Workspace& workspace) {
+  if (!workspace.Workers) workspace.Workers = std::make_unique<WorkerPool>(DefaultThreads());
+  return workspace.Workers.get();
+}
+
 std::string MainConfigPath(const std::string& dataDirectory) {
   if (!dataDirectory.empty() && dataDirectory.back() == '/') return dataDirectory + "main.gccfg";
   return dataDirectory + "/main.gccfg";

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "imageio/Bitmap32.h"
 #include "paint/RandomValue.h"
+#include "paint/WorkerPool.h"
 #include "palette/Palette.h"
 #include "picture/Picture.h"
 #include "recipe/Recipe.h"
@@ -29,6 +31,7 @@ struct Workspace {
   Palette CurrentPalette;
   std::uint8_t CurrentBlendWeight = 255;
   RandomValue Random;
+  std::unique_ptr<WorkerPool> Workers;  // see PaintWorkers
   ViewPosition View;
   std::string ConfigPath;
   std::string DataDirectory;
@@ -38,6 +41,10 @@ struct Workspace {
 
   bool Connectable() const { return Settings.Config.Connectable != 0; }
 };
+
+// The threads that paint with the one calling, made for the first command that paints and kept
+// for those after it.
+WorkerPool* PaintWorkers(Workspace& workspace);
 
 // "main.gccfg" in the data directory (at the root when the data directory is unknown).
 std::string MainConfigPath(const std::string& dataDirectory);

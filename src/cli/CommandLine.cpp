@@ -22,6 +22,15 @@ std::string SizeOption(std::string_view v, CommandLine& line) { return Store(Par
 std::string SeedOption(std::string_view v, CommandLine& line) { return Store(ParseSeed(v), line.Seed); }
 std::string MixOption(std::string_view v, CommandLine& line) { return Store(ParseMixage(v), line.MixRange); }
 
+std::string ThreadsOption(std::string_view v, CommandLine& line) {
+  const Parsed<std::int32_t> threads = ParseNumber(v);
+  if (!threads || *threads.Value < 1 || *threads.Value > MaxThreads) {
+    return Concat(Quoted(v), " is not a number of threads from 1 to ", std::to_string(MaxThreads));
+  }
+  line.Threads = threads.Value;
+  return {};
+}
+
 template <std::string CommandLine::*File> std::string FileOption(std::string_view v, CommandLine& line) {
   if (v.empty()) return "needs a file name";
   line.*File = v;
@@ -64,7 +73,8 @@ constexpr OptionRule ValueOptions[] = {{"--size", SizeOption},   {"--input", Fil
                                        {"--recolor", FileOption<&CommandLine::RecolorFile>},
                                        {"--map", MapOption<ParseMapOption>}, {"--normal", MapOption<ParseNormalOption>},
                                        {"--mix", MixOption},
-                                       {"--blend-color", BlendColorOption}, {"-o", OutputOption},
+                                       {"--blend-color", BlendColorOption}, {"--threads", ThreadsOption},
+                                       {"-o", OutputOption},
                                        {"--output", OutputOption}};
 
 const OptionRule* FindValueOption(std::string_view name) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "imageio/PictureFormats.h"
+#include "paint/WorkerPool.h"
 #include "picture/Color.h"
 #include "recipe/Operation.h"
 #include "recipe/RecipeValues.h"
@@ -32,6 +33,7 @@ struct CommandLine {
   std::optional<bool> Connectable;
   std::optional<tessmark::MixRange> MixRange;
   std::optional<ColorRef> BlendColor;  // NoColorRef for "none"
+  std::optional<std::int32_t> Threads;
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;
   std::vector<Operation> Operations;

@@ -13,7 +13,7 @@ namespace {
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
                 [--blend-color RRGGBB|none] [--recolor FILE] [--map NAME=FILE|id[,...]]...
-                [--normal NAME=FROM[,...]]... -o {OUT} OPERATION... [@FILE...]
+                [--normal NAME=FROM[,...]]... [--threads N] -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -46,6 +46,8 @@ Options:
   --normal NAME=FROM    a tangent-space normal map of the brightness of map FROM (main: the picture
                         itself), tiling when the run is connectable; strength=S (default 2), y=up
                         (OpenGL, default) or y=down
+  --threads N           paint on N threads, 1 to 256 (default: the cores the process may run on);
+                        the picture is the same, byte for byte, at every count
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
   -h, --help            show this text
   --version             show the program's name and version

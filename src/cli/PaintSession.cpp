@@ -41,7 +41,8 @@ OperationOutcome RunWatched(const OperationRow& row, PaintSession& session) {
                          .EscapePressed = InterruptPoll(environment, progress, stopped),
                          .Seed = [seed = *step.Seed] { return seed; },
                          .Recolor = session.Recolor,
-                         .Maps = session.Maps};
+                         .Maps = session.Maps,
+                         .Workers = session.Workers};
     const OperationOutcome answer = row.Run(context, step, environment.ProgramDirectory);
     painted = context.ShapesPainted;
     return answer;

@@ -7,6 +7,7 @@
 #include "cli/Run.h"
 #include "paint/MapLayer.h"
 #include "paint/RandomValue.h"
+#include "paint/WorkerPool.h"
 #include "picture/Picture.h"
 #include "recipe/Operation.h"
 
@@ -21,6 +22,7 @@ struct PaintSession {
   RandomValue Random;
   const MapColors* Recolor = nullptr;  // the shapes' colours by the map rule instead of those drawn
   std::span<MapLayer> Maps = {};       // painted along with Target
+  WorkerPool* Workers = nullptr;
 };
 
 // Stores the operation's keys into the step and runs it on the picture, seeded with its own seed=

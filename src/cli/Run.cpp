@@ -111,13 +111,15 @@ Failure Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment&
   if (!picture) return {picture.Error};
   Parsed<std::vector<Picture>> maps = StartMaps(line.Maps, *picture.Value);
   if (!maps) return {maps.Error};
+  WorkerPool workers(line.Threads.value_or(DefaultThreads()));
   std::vector<MapLayer> layers = MapLayers(line.Maps, *maps.Value, colors.Value->Maps);
   PaintSession session{.Step = step,
                        .Target = *picture.Value,
                        .Environment = environment,
                        .Random = RandomValue(),
                        .Recolor = colors.Value->Recolor ? &*colors.Value->Recolor : nullptr,
-                       .Maps = layers};
+                       .Maps = layers,
+                       .Workers = &workers};
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return {error};
     seeded |= DrewOnOfferedSeed(operation, session.Step);

@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "paint/MapPainter.h"
 #include "paint/PaintContext.h"
 #include "paint/ShapeBatch.h"
 #include "picture/Rasterisers.h"
@@ -32,39 +31,51 @@ ColoredShape<Paint> Colored(const ShapeBounds& bounds, const DrawnColor& color, 
   return {bounds, color, std::move(paint), heldBytes};
 }
 
-// Discards an Escape press from before the run (the one that closed a dialog, say), then paints
-// shapes as RepeatShapes does. An empty picture gets nothing. drawOne makes a shape's random draws,
-// sets the blend weight and gives the shape as Colored; a large picture has its shapes painted in
-// batches. The draws never look at the picture, so their order and the weight and random state
-// a run leaves are those of shapes painted one by one. Each map gets the same shape in its colour.
-template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
-  context.EscapePressed();
-  if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
-  using Paint = decltype(drawOne().PaintIn);
-  ShapeBatch<InColor<Paint>> batch(context.Target, context.Connectable);
-  MapPainter<Paint> maps(context.Maps, context.Connectable);
+// A coloured shape's painting on each layer in the layer's colour by the map rule.
+template <class Paint> struct InLayerColor {
+  Paint PaintIn;
+  DrawnColor Color;
+  void operator()(const Canvas& canvas, const PaintLayer& layer) const { PaintIn(canvas, layer.ColorOf(Color)); }
+};
+
+// A picture-file shape, laid as it is on the layers that take stamps.
+template <class Lay> struct OnStampLayers {
+  Lay LayOn;
+  void operator()(const Canvas& canvas, const PaintLayer& layer) const {
+    if (layer.Stamps) LayOn(canvas);
+  }
+};
+
+template <class Lay> DrawnShape<OnStampLayers<Lay>> Stamped(const ShapeBounds& bounds, Lay lay) {
+  return {bounds, OnStampLayers<Lay>{std::move(lay)}};
+}
+
+// Paints shapes as RepeatShapes does on the run's picture and every map. drawOne makes a shape's
+// random draws, sets the blend weight and gives the shape as Drawn; shapes are painted in batches,
+// on the workers when there are some. The draws never look at the picture, so their order and the
+// weight and random state a run leaves are those of shapes painted one by one.
+template <class DrawOne> void PaintDrawnShapes(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
+  const std::vector<PaintLayer> layers = PaintLayers(context.Target, context.Recolor, context.Maps);
+  ShapeBatch<decltype(drawOne().PaintOn)> batch(layers, context.Connectable, context.Workers);
   RepeatShapes(
       context, count,
       [&] {
         auto shape = drawOne();  // sets the weight
-        maps.Add(shape.Bounds, shape.Color, shape.PaintIn, context.CurrentBlendWeight);
-        const Color color = context.TargetColor(shape.Color);
-        batch.Add(Drawn(shape.Bounds, InColor<Paint>{std::move(shape.PaintIn), color}, shape.HeldBytes),
-                  context.CurrentBlendWeight);
+        batch.Add(std::move(shape), context.CurrentBlendWeight);
       },
-      [&] {
-        batch.PaintHeld();
-        maps.Finish();
-      });
+      [&] { batch.PaintHeld(); });
 }
 
-// Stamps a picture-file shape on the run's picture and on every map that takes stamps, with the
-// weight the shape drew.
-template <class Stamp> void StampOnEveryPicture(PaintContext& context, Stamp&& stamp) {
-  stamp(context.ShapeCanvas());
-  for (MapLayer& layer : context.Maps) {
-    if (layer.Stamps) stamp(Canvas{layer.Target, context.Connectable, context.CurrentBlendWeight});
-  }
+// Discards an Escape press from before the run (the one that closed a dialog, say), then paints
+// shapes as PaintDrawnShapes does, drawOne giving each as Colored. An empty picture gets nothing.
+template <class DrawOne> void RunShapeGenerator(PaintContext& context, std::int32_t count, DrawOne&& drawOne) {
+  context.EscapePressed();
+  if (context.Target.Width <= 0 || context.Target.Height <= 0) return;
+  PaintDrawnShapes(context, count, [&] {
+    auto shape = drawOne();
+    using Paint = decltype(shape.PaintIn);
+    return Drawn(shape.Bounds, InLayerColor<Paint>{std::move(shape.PaintIn), shape.Color}, shape.HeldBytes);
+  });
 }
 
 // The rows and columns a polygon through these points may write.

@@ -31,4 +31,10 @@ Color NextFillColor(MapLayer& layer, Color color) {
   return fills.empty() ? color : fills[std::min(k, fills.size() - 1)];
 }
 
+std::vector<PaintLayer> PaintLayers(Picture& target, const MapColors* recolor, std::span<MapLayer> maps) {
+  std::vector<PaintLayer> layers{{&target, recolor}};
+  for (MapLayer& map : maps) layers.push_back({&map.Target, &map.Colors, map.FullWeight, map.Stamps});
+  return layers;
+}
+
 }  // namespace tessmark

@@ -43,4 +43,18 @@ struct MapLayer {
 // The fill colour the map's next fill takes instead of color, counting that fill.
 Color NextFillColor(MapLayer& layer, Color color);
 
+// One of the pictures a run paints every shape on, all of the same size: its own or a map.
+struct PaintLayer {
+  Picture* Target;
+  const MapColors* Colors = nullptr;  // none: the colours drawn
+  bool FullWeight = false;
+  bool Stamps = true;
+
+  Color ColorOf(const DrawnColor& drawn) const { return Colors ? ColorOnMap(*Colors, drawn) : drawn.Rgb; }
+  std::uint8_t WeightOf(std::uint8_t drawn) const { return FullWeight ? std::uint8_t{255} : drawn; }
+};
+
+// The run's own picture, in the recolouring's colours if any, then every map.
+std::vector<PaintLayer> PaintLayers(Picture& target, const MapColors* recolor, std::span<MapLayer> maps);
+
 }  // namespace tessmark

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "paint/RowBands.h"
+
 namespace tessmark {
 namespace {
 
@@ -33,20 +35,10 @@ std::uint8_t Shift(std::uint8_t channel, std::int32_t offset) {
   return static_cast<std::uint8_t>(std::clamp(channel + offset, 0, 255));
 }
 
-}  // namespace
-
-std::int32_t NoiseAmplitude(std::uint8_t percent) {
-  const double amplitude = percent / 100.0 * 255.0;
-  return amplitude > 2.0 ? static_cast<std::int32_t>(amplitude) : 0;
-}
-
-bool NoiseFilter(Picture& picture, const NoiseParams& params, RandomValue& random, std::uint32_t clockSeed) {
-  const std::int32_t amplitude = NoiseAmplitude(params.Percent);
-  if (amplitude == 0) return false;
-  const DrawRemainderBy remainder(amplitude);
-  random.Seed(params.Germe != 0 ? static_cast<std::uint32_t>(params.Germe) : clockSeed);
-  const bool monochrome = params.Monochromatique != 0;
-  for (std::int32_t y = 0; y < picture.Height; ++y) {
+// The rows first ... end - 1, random at the draw that comes to the first pixel of the first.
+void AddNoise(Picture& picture, std::int32_t first, std::int32_t end, const DrawRemainderBy& remainder,
+              bool monochrome, RandomValue random) {
+  for (std::int32_t y = first; y < end; ++y) {
     std::uint8_t* p = picture.Row(y);
     for (std::int32_t x = 0; x < picture.Width; ++x, p += 3) {
       if (monochrome) {
@@ -59,13 +51,36 @@ bool NoiseFilter(Picture& picture, const NoiseParams& params, RandomValue& rando
       }
     }
   }
+}
+
+}  // namespace
+
+std::int32_t NoiseAmplitude(std::uint8_t percent) {
+  const double amplitude = percent / 100.0 * 255.0;
+  return amplitude > 2.0 ? static_cast<std::int32_t>(amplitude) : 0;
+}
+
+bool NoiseFilter(Picture& picture, const NoiseParams& params, RandomValue& random, std::uint32_t clockSeed,
+                 WorkerPool* workers) {
+  const std::int32_t amplitude = NoiseAmplitude(params.Percent);
+  if (amplitude == 0) return false;
+  const DrawRemainderBy remainder(amplitude);
+  random.Seed(params.Germe != 0 ? static_cast<std::uint32_t>(params.Germe) : clockSeed);
+  const bool monochrome = params.Monochromatique != 0;
+  const std::uint64_t rowDraws = std::uint64_t{static_cast<std::uint32_t>(picture.Width)} * (monochrome ? 2 : 6);
+  ForEachSharedBand(workers, picture, [&](std::int32_t first, std::int32_t end) {
+    RandomValue band = random;
+    band.Skip(rowDraws * static_cast<std::uint32_t>(first));
+    AddNoise(picture, first, end, remainder, monochrome, band);
+  });
+  random.Skip(rowDraws * static_cast<std::uint32_t>(picture.Height));
   return true;
 }
 
-void NoiseMaps(std::span<MapLayer> maps, const NoiseParams& params, std::uint32_t clockSeed) {
+void NoiseMaps(std::span<MapLayer> maps, const NoiseParams& params, std::uint32_t clockSeed, WorkerPool* workers) {
   for (MapLayer& layer : maps) {
     RandomValue random;
-    if (layer.Noise) NoiseFilter(layer.Target, params, random, clockSeed);
+    if (layer.Noise) NoiseFilter(layer.Target, params, random, clockSeed, workers);
   }
 }
 

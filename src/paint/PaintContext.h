@@ -6,6 +6,7 @@
 
 #include "paint/MapLayer.h"
 #include "paint/RandomValue.h"
+#include "paint/WorkerPool.h"
 #include "palette/Palette.h"
 #include "picture/Canvas.h"
 #include "picture/Picture.h"
@@ -41,9 +42,10 @@ struct PaintContext {
   const MapColors* Recolor = nullptr;
   // Pictures painted with the same shapes, each in its own colours.
   std::span<MapLayer> Maps = {};
+  // Threads that paint bands of the pictures while this one draws; none: this thread does it all.
+  WorkerPool* Workers = nullptr;
 
   Canvas ShapeCanvas() const { return {Target, Connectable, CurrentBlendWeight}; }
-  Color TargetColor(const DrawnColor& drawn) const { return Recolor ? ColorOnMap(*Recolor, drawn) : drawn.Rgb; }
 };
 
 // Draws the next shape's mixage percentage and sets CurrentBlendWeight from it. Percentages

@@ -2,6 +2,14 @@
 
 namespace tessmark {
 
+void RandomValue::Skip(std::uint64_t draws) {
+  Step step{Multiplier, Increment};  // 1, 2, 4, 8 ... draws at a time
+  for (; draws != 0; draws >>= 1) {
+    if ((draws & 1) != 0) state_ = state_ * step.Multiplier + step.Increment;
+    step = {step.Multiplier * step.Multiplier, step.Increment * step.Multiplier + step.Increment};
+  }
+}
+
 std::int32_t DrawInRange(RandomValue& random, std::int32_t min, std::int32_t max) {
   const auto span = static_cast<std::int32_t>(static_cast<std::uint32_t>(max) - static_cast<std::uint32_t>(min));
   if (span == 0) return min;

@@ -12,6 +12,10 @@ constexpr std::uint64_t SmallestBanded = std::uint64_t{32} << 20;
 // A band's pages and lines stay cached while its shapes are painted; the taller it is, the fewer
 // shapes land on two bands and are visited twice.
 constexpr std::int64_t BandBytes = std::int64_t{4} << 20;
+// Shared bands: enough of them for every thread to find work until a batch ends, none so thin that
+// most shapes land on several.
+constexpr std::int32_t SharedBands = 64;
+constexpr std::int32_t SharedBandRows = 8;
 
 }  // namespace
 
@@ -27,6 +31,12 @@ RowBands::RowBands(const Picture& picture, bool connectable, std::int32_t bandRo
   if (width_ <= 0 || height_ <= 0 || bandRows <= 0) return;
   rows_ = std::min(bandRows, height_);
   count_ = (height_ + rows_ - 1) / rows_;
+}
+
+RowBands RowBands::Shared(const Picture& picture, bool connectable) {
+  const std::int64_t rowBytes = std::max<std::int64_t>(std::int64_t{picture.Width} * 3, 1);
+  const std::int64_t rows = std::max<std::int64_t>((picture.Height + SharedBands - 1) / SharedBands, SharedBandRows);
+  return RowBands(picture, connectable, static_cast<std::int32_t>(std::min(rows, std::max<std::int64_t>(BandBytes / rowBytes, 1))));
 }
 
 std::int32_t RowBands::EndRow(std::int32_t band) const { return std::min(height_, (band + 1) * rows_); }
@@ -53,6 +63,16 @@ RowBands::Run RowBands::BandsOf(const ShapeBounds& bounds) const {
   const std::int64_t last = std::min<std::int64_t>(bounds.Y + bounds.Rows, height_) - 1;
   if (first > last) return {};
   return {static_cast<std::int32_t>(first / rows_), static_cast<std::int32_t>(last / rows_ - first / rows_ + 1)};
+}
+
+void ForEachSharedBand(WorkerPool* workers, const Picture& picture,
+                       const std::function<void(std::int32_t, std::int32_t)>& paintRows) {
+  if (workers == nullptr || workers->Threads() == 1) {
+    paintRows(0, picture.Height);
+    return;
+  }
+  const RowBands bands = RowBands::Shared(picture, false);
+  RunParts(workers, bands.Count(), [&](std::int32_t band) { paintRows(bands.FirstRow(band), bands.EndRow(band)); });
 }
 
 }  // namespace tessmark

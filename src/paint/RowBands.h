@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include <functional>
+
+#include "paint/WorkerPool.h"
 #include "picture/Picture.h"
 
 namespace tessmark {
@@ -22,6 +25,9 @@ class RowBands {
   RowBands(const Picture& picture, bool connectable);
   // Bands of bandRows rows, whatever the picture's size.
   RowBands(const Picture& picture, bool connectable, std::int32_t bandRows);
+  // The bands several threads share out, small pictures banded too: the grid depends on the
+  // picture's size alone, so every thread count paints the same.
+  static RowBands Shared(const Picture& picture, bool connectable);
 
   // The picture is small enough to paint shapes one by one.
   bool Whole() const { return count_ <= 1; }
@@ -48,5 +54,10 @@ class RowBands {
   std::int32_t rows_ = 0;  // of a band; the last one may have fewer
   std::int32_t count_ = 1;
 };
+
+// Calls paintRows(first, end) for the rows first ... end - 1 of every shared band, across the
+// workers; once for the whole picture when there are none.
+void ForEachSharedBand(WorkerPool* workers, const Picture& picture,
+                       const std::function<void(std::int32_t, std::int32_t)>& paintRows);
 
 }  // namespace tessmark

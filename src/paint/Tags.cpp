@@ -8,11 +8,13 @@ namespace {
 void PaintStamps(PaintContext& context, const TagParams& params, ColorRef keyColor,
                  const std::vector<LoadedPicture>& pictures) {
   const PlacementRegion region = ShapePlacementRegion(context.Target, context.Connectable);
-  RepeatShapes(context, params.Count, [&] {
+  PaintDrawnShapes(context, params.Count, [&] {
     const Point corner = DrawInPlacementRegion(context.Random, region);
     const LoadedPicture& source = pictures[static_cast<std::size_t>(context.Random.Next()) % pictures.size()];
     ShapeBlendWeight(context);
-    StampOnEveryPicture(context, [&](const Canvas& canvas) { StampPicture(canvas, corner.X, corner.Y, source, keyColor); });
+    return Stamped({corner.Y, source.Height, source.Width}, [corner, &source, keyColor](const Canvas& canvas) {
+      StampPicture(canvas, corner.X, corner.Y, source, keyColor);
+    });
   });
 }
 

@@ -21,6 +21,13 @@ void LayPixel(const Canvas& canvas, std::int64_t x, std::int64_t y, const std::u
   for (int i = 0; i < 3; ++i) p[i] = BlendChannel(p[i], BlendChannel(p[i], source[i], alpha), canvas.BlendWeight);
 }
 
+// Whether anything of the shape row y may be written: a band skips the rows of others whole.
+bool WritesShapeRow(const Canvas& canvas, std::int64_t y) {
+  const std::int32_t height = canvas.Target.Height;
+  if (canvas.Connectable) return canvas.WritesRow(WrapCoordinate64(y, height));
+  return y >= 0 && y < height && canvas.WritesRow(y);
+}
+
 bool IsKeyColor(const std::uint8_t* s, ColorRef key) {
   return key != NoColorRef && RefFromColor({s[0], s[1], s[2]}) == (key & 0x00FFFFFF);
 }
@@ -29,6 +36,7 @@ bool IsKeyColor(const std::uint8_t* s, ColorRef key) {
 
 void StampPicture(const Canvas& canvas, std::int32_t x0, std::int32_t y0, const LoadedPicture& source, ColorRef key) {
   for (std::int32_t r = 0; r < source.Height; ++r) {
+    if (!WritesShapeRow(canvas, std::int64_t{y0} + r)) continue;
     for (std::int32_t c = 0; c < source.Width; ++c) {
       const std::uint8_t* s = source.At(c, r);
       if (IsKeyColor(s, key)) continue;
@@ -42,7 +50,7 @@ void StampDiscSample(const Canvas& canvas, std::int32_t destX, std::int32_t dest
   if (srcX < 0 || srcY < 0) return;
   for (std::int64_t i = -std::int64_t{radius}; i < radius; ++i) {
     const std::int64_t row = srcY + i;
-    if (row < 0 || row >= source.Height) continue;
+    if (row < 0 || row >= source.Height || !WritesShapeRow(canvas, destY + i)) continue;
     for (std::int64_t j = -std::int64_t{radius}; j < radius; ++j) {
       const double d = std::sqrt(static_cast<double>(i * i + j * j));
       const std::int64_t column = srcX + j;

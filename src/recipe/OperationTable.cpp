@@ -81,16 +81,16 @@ OperationOutcome Tags(PaintContext& paint, const OperationStep& step, const std:
 // Without a weight of its own, a mixed fill takes the one the last shape left.
 OperationOutcome Fill(PaintContext& paint, const OperationStep& step, const std::string&) {
   const std::uint8_t weight = step.FillWeight.value_or(paint.CurrentBlendWeight);
-  FillPicture(paint.Target, step.FillColor, step.FillFull, paint.Connectable, weight);
-  FillMaps(paint.Maps, step.FillColor, step.FillFull, paint.Connectable, weight);
+  FillPicture(paint.Target, step.FillColor, step.FillFull, paint.Connectable, weight, paint.Workers);
+  FillMaps(paint.Maps, step.FillColor, step.FillFull, paint.Connectable, weight, paint.Workers);
   return {};
 }
 
 // The seed is asked once, so that every map takes the picture's offsets.
 OperationOutcome Noise(PaintContext& paint, const OperationStep& step, const std::string&) {
   const std::uint32_t seed = paint.Seed();
-  NoiseMaps(paint.Maps, step.Records.Noise, seed);
-  return {std::nullopt, NoiseFilter(paint.Target, step.Records.Noise, paint.Random, seed)};
+  NoiseMaps(paint.Maps, step.Records.Noise, seed, paint.Workers);
+  return {std::nullopt, NoiseFilter(paint.Target, step.Records.Noise, paint.Random, seed, paint.Workers)};
 }
 
 constexpr OperationRow Rows[] = {

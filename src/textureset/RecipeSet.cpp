@@ -36,7 +36,8 @@ RepaintOutcome RepaintRecipe(const Recipe& recipe, Picture& picture, std::span<M
                              },
                          .Seed = [seed = step.Seed.value_or(0)] { return seed; },
                          .PictureWanted = hooks.PictureWanted,
-                         .Maps = maps};
+                         .Maps = maps,
+                         .Workers = hooks.Workers};
     outcome.Failure = RowOf(step.Kind).Run(context, step, hooks.ProgramDirectory).Failure;
     if (outcome.Failure || outcome.Stopped) break;
   }

@@ -18,6 +18,7 @@ struct RepaintHooks {
   EscapePoll EscapePressed;                // asked before and after every shape
   std::function<bool()> PictureWanted;     // as PaintContext's
   std::string ProgramDirectory;            // where picture files without a folder are
+  WorkerPool* Workers = nullptr;           // as PaintContext's
 };
 
 struct RepaintOutcome {

@@ -9,7 +9,7 @@ Parsed<CommandLine> Parse(std::vector<std::string> args) { return ParseCommandLi
 
 TEST(ParseCommandLine, ReadsEveryOption) {
   const auto parsed = Parse({"--size", "640x480", "--seed=12", "--config", "a.gccfg", "--palette", "p.gpal",
-                             "--no-connectable", "--mix", "20-80", "--blend-color", "FF0000", "-o", "out.PNG",
+                             "--no-connectable", "--mix", "20-80", "--blend-color", "FF0000", "--threads", "3", "-o", "out.PNG",
                              "circle:count=5", "noise"});
   ASSERT_TRUE(parsed) << parsed.Error;
   const CommandLine& line = *parsed.Value;
@@ -21,6 +21,7 @@ TEST(ParseCommandLine, ReadsEveryOption) {
   EXPECT_EQ(line.MixRange->From, 20);
   EXPECT_EQ(line.MixRange->To, 80);
   EXPECT_EQ(line.BlendColor, 0x0000FFu);  // red in the lowest byte
+  EXPECT_EQ(line.Threads, 3);
   EXPECT_EQ(line.OutputFile, "out.PNG");
   EXPECT_EQ(line.Format, OutputFormat::Png);
   ASSERT_EQ(line.Operations.size(), 2u);
@@ -65,6 +66,8 @@ TEST(ParseCommandLine, ExplainsWhatItRefusesInOneLine) {
       {{"-o", "a.png", "--seed"}, "--seed needs a value"},
       {{"-o", "a.png", "--seed", "-3"}, "--seed: '-3' is not a seed from 0 to 4294967295"},
       {{"-o", "a.png", "--blend-color", "white"}, "--blend-color: 'white' is not a colour RRGGBB"},
+      {{"-o", "a.png", "--threads", "0"}, "--threads: '0' is not a number of threads from 1 to 256"},
+      {{"-o", "a.png", "--threads=257"}, "--threads: '257' is not a number of threads from 1 to 256"},
       {{"-o", "a.png", "--frobnicate"}, "unknown option '--frobnicate'"},
       {{"-o", "a.png", "--input", ""}, "--input: needs a file name"},
       {{"-o", "a.png", "--size", "8x8", "--input", "a.bmp"}, "--size and --input cannot be used together"},

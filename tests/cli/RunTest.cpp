@@ -243,7 +243,7 @@ TEST_F(Tessmark, HelpListsEveryOptionAndOperation) {
   EXPECT_EQ(run({"--help"}), 0);
   const std::string help = run.Out.str();
   for (const char* word : {"--size", "--input", "--seed", "--config", "--palette", "--connectable", "--no-connectable",
-                           "--mix", "--blend-color", "-o", "@FILE", "circle:", "rect:", "polygon:", "vector:",
+                           "--mix", "--blend-color", "--threads", "-o", "@FILE", "circle:", "rect:", "polygon:", "vector:",
                            "circlemix:", "tag:", "fill:", "noise:", "mixemin", "monochromatique", "seed=", "mix=",
                            "connectable=", "colors=", "blendcolor=", "weight=", "Examples:"}) {
     EXPECT_NE(help.find(word), std::string::npos) << word;

@@ -35,6 +35,18 @@ TEST(RandomValue, DrawsTakenTogetherEqualDrawsTakenOneByOne) {
   EXPECT_EQ(together.Next(), alone.Next());
 }
 
+TEST(RandomValue, SkippingDrawsLeavesTheStateTheyWouldHave) {
+  for (const std::uint64_t draws : {0u, 1u, 2u, 3u, 1000u, 65537u}) {
+    RandomValue skipped(0x1234567u), drawn(0x1234567u);
+    skipped.Skip(draws);
+    for (std::uint64_t k = 0; k < draws; ++k) drawn.Next();
+    EXPECT_EQ(skipped.Next(), drawn.Next()) << draws;
+  }
+  RandomValue lap(77), same(77);
+  lap.Skip(std::uint64_t{1} << 32);  // the generator's period
+  EXPECT_EQ(lap.Next(), same.Next());
+}
+
 TEST(DrawInRange, NeverReachesMaxAndDrawsNothingForAnEmptySpan) {
   RandomValue random(7);
   for (int i = 0; i < 2000; ++i) {

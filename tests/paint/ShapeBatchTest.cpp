@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "paint/GeneratorSteps.h"
@@ -11,7 +12,7 @@
 namespace tessmark {
 namespace {
 
-using PaintShape = std::function<void(const Canvas&)>;
+using PaintShape = std::function<void(const Canvas&, const PaintLayer&)>;
 
 // Shapes of every rasteriser that cross the edges, overlap one another, are taller or wider than
 // the picture or empty, at weights from none to full.
@@ -26,9 +27,9 @@ std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> MixedShapes(std::in
     const std::vector<Point> star{{x, y - r}, {x + r, y + r}, {x - r, y}, {x + r, y}, {x - r, y + r}};
     DrawnShape<PaintShape> shape{{}, {}};
     switch (i % 4) {
-      case 0: shape = Drawn<PaintShape>({y - r + 1, 2 * r - 1, 2 * r - 1}, [=](const Canvas& k) { DrawDisc(k, x, y, r, c); }); break;
-      case 1: shape = Drawn<PaintShape>({y, 3 * r, 5 * r}, [=](const Canvas& k) { FillRectangle(k, x, y, x + 5 * r, y + 3 * r, c); }); break;
-      default: shape = Drawn<PaintShape>(BoundsOf(star), [=](const Canvas& k) { DrawPolygon(k, star, c, i % 4 == 2); });
+      case 0: shape = Drawn<PaintShape>({y - r + 1, 2 * r - 1, 2 * r - 1}, [=](const Canvas& k, const PaintLayer&) { DrawDisc(k, x, y, r, c); }); break;
+      case 1: shape = Drawn<PaintShape>({y, 3 * r, 5 * r}, [=](const Canvas& k, const PaintLayer&) { FillRectangle(k, x, y, x + 5 * r, y + 3 * r, c); }); break;
+      default: shape = Drawn<PaintShape>(BoundsOf(star), [=](const Canvas& k, const PaintLayer&) { DrawPolygon(k, star, c, i % 4 == 2); });
     }
     shapes.emplace_back(std::move(shape), weights[i % 4]);
   }
@@ -39,10 +40,11 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
   for (const bool connectable : {true, false}) {
     for (const std::int32_t bandRows : {1, 5, 64}) {
       Picture expected = test::WhitePicture(48, 37), banded = test::WhitePicture(48, 37);
-      ShapeBatch<PaintShape> batch(banded, connectable, RowBands(banded, connectable, bandRows));
+      const PaintLayer layer{&banded};
+      ShapeBatch<PaintShape> batch({&layer, 1}, connectable, RowBands(banded, connectable, bandRows));
       int n = 0;
       for (auto& [shape, weight] : MixedShapes(48)) {
-        shape.PaintOn(Canvas{expected, connectable, weight});
+        shape.PaintOn(Canvas{expected, connectable, weight}, layer);
         batch.Add(std::move(shape), weight);
         if (++n % 50 == 0) batch.PaintHeld();
       }
@@ -55,12 +57,24 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
 TEST(ShapeBatch, AHeldShapeIsKeptOnceAndWhatItKeepsCountsTowardTheMemoryCap) {
   Picture picture = test::WhitePicture(16, 64);  // 3072 bytes: at most 384 held
   const auto paints = std::make_shared<int>(0);  // its use count tells the copies
-  auto paint = [paints](const Canvas&) { ++*paints; };
-  ShapeBatch<decltype(paint)> batch(picture, true, RowBands(picture, true, 8));
+  auto paint = [paints](const Canvas&, const PaintLayer&) { ++*paints; };
+  const PaintLayer layer{&picture};
+  ShapeBatch<decltype(paint)> batch({&layer, 1}, true, RowBands(picture, true, 8));
   batch.Add(Drawn({4, 8, 4}, paint, 10), 255);  // on two bands
   EXPECT_EQ(paints.use_count(), 3) << "one copy held for both bands";
   batch.Add(Drawn({4, 8, 4}, paint, 384), 255);
   EXPECT_EQ(*paints, 4) << "both painted as soon as what is held reaches the cap";
+}
+
+TEST(ShapeBatch, AShapeFailingOnAWorkerFailsThePaintingOnTheCaller) {
+  Picture picture = test::WhitePicture(64, 256);
+  WorkerPool workers(3);
+  const PaintLayer layer{&picture};
+  ShapeBatch<PaintShape> batch({&layer, 1}, true, &workers);
+  for (int i = 0; i < 40; ++i) {
+    batch.Add(Drawn<PaintShape>({i * 6, 4, 4}, [i](const Canvas&, const PaintLayer&) { if (i == 33) throw std::bad_alloc(); }), 255);
+  }
+  EXPECT_THROW(batch.PaintHeld(), std::bad_alloc);
 }
 
 TEST(RowBands, AShapeLandsOnTheBandsOfItsRowsWrappedOrCut) {

@@ -34,14 +34,15 @@ void ShowEscapeInformation(CommandContext& c) {
 PaintContext MakePaintContext(CommandContext& c, EscapePoll escapePressed) {
   Workspace& s = c.State;
   Platform& desktop = c.Desktop;
-  return PaintContext{*s.CurrentPicture,
-                      s.Connectable(),
-                      s.CurrentBlendWeight,
-                      s.Random,
-                      s.CurrentPalette,
-                      s.Settings.MixRange,
-                      std::move(escapePressed),
-                      [&desktop] { return desktop.CurrentTime(); }};
+  return PaintContext{.Target = *s.CurrentPicture,
+                      .Connectable = s.Connectable(),
+                      .CurrentBlendWeight = s.CurrentBlendWeight,
+                      .Random = s.Random,
+                      .Palette = s.CurrentPalette,
+                      .MixRange = s.Settings.MixRange,
+                      .EscapePressed = std::move(escapePressed),
+                      .Seed = [&desktop] { return desktop.CurrentTime(); },
+                      .Workers = PaintWorkers(s)};
 }
 
 void RunGenerator(CommandContext& c, const PaintOperation& operation) {

@@ -27,7 +27,8 @@ void FillColor(CommandContext& c) {
   if (!chosen) return;
   if (!c.TakeUndoSnapshot()) return;
   const bool full = c.Desktop.ShowMessage(FullMixQuestion(), MessageButtons::YesNo) == MessageAnswer::Yes;
-  FillPicture(picture, ColorFromRef(*chosen), full, c.State.Connectable(), c.State.CurrentBlendWeight);
+  FillPicture(picture, ColorFromRef(*chosen), full, c.State.Connectable(), c.State.CurrentBlendWeight,
+              PaintWorkers(c.State));
   RecordFill(c.State.PictureRecipe, c.State.Settings, ColorFromRef(*chosen), full, c.State.CurrentBlendWeight);
   c.RebuildDisplay();
 }

@@ -28,7 +28,8 @@ void ExportTextureSet(CommandContext& c) {
   const RepaintHooks hooks{.StepStarts = [&](OperationKind kind) { live.emplace(c, kind); },
                            .EscapePressed = [&] { return live->EscapePressed(); },
                            .PictureWanted = [&] { return live->PictureWanted(); },
-                           .ProgramDirectory = c.State.ProgramDirectory};
+                           .ProgramDirectory = c.State.ProgramDirectory,
+                           .Workers = PaintWorkers(c.State)};
   std::string error;
   bool stopped = false;
   c.Desktop.RunBusy([&] { error = PaintTextureSet(recipe, dialog.Maps(), dialog.PicturePath(), hooks, stopped); });
