@@ -12,7 +12,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "cli/OutputFile.h"
+#include "cli/OutputSet.h"
 #include "files/FileBytes.h"
 #include "files/HugePages.h"
 #include "imageio/BmpFile.h"
@@ -197,9 +197,9 @@ void WriteOutputFile(benchmark::State& state) {
   const Files& files = TheFiles();
   const bool png = state.range(0) == 1;
   const std::string path = files.Path(png ? "out.png" : "out.bmp");
+  const cli::OutputFormat format = png ? cli::OutputFormat::Png : cli::OutputFormat::Bmp;
   for (auto _ : state)
-    if (!cli::WriteOutput(files.Source, png ? cli::OutputFormat::Png : cli::OutputFormat::Bmp, path).empty())
-      state.SkipWithError("not written");
+    if (!cli::WriteAllOrNone({{OutputPicture{files.Source, path}}}, format).empty()) state.SkipWithError("not written");
   CountPixels(state);
 }
 BENCHMARK(WriteOutputFile)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
