@@ -12,7 +12,7 @@ namespace {
 
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
-                [--blend-color RRGGBB|none] -o {OUT} OPERATION... [@FILE...]
+                [--blend-color RRGGBB|none] [--no-recipe] -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -35,12 +35,14 @@ Options:
   --blend-color RRGGBB  key colour of the tag operation: stamp pixels of this colour are left out
                         (default FFFFFF); "none" lays every pixel
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
+  --no-recipe           a .png carries no recipe; otherwise it carries the options and operations
+                        that paint it again when it is given as @FILE, paths from its folder
   -h, --help            show this text
   --version             show the program's name and version
   @FILE                 read more arguments from FILE (a response file, such as a recipe written by
                         the desktop program): words split at blanks outside double quotes, one or
                         more a line, lines starting with # left out; a response file may name
-                        others, 8 deep at most
+                        others, 8 deep at most. A .png FILE gives the recipe it carries
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
 

@@ -9,8 +9,9 @@
 namespace tessmark::cli {
 
 std::string WriteOutput(const Picture& picture, OutputFormat format, const std::string& path,
-                        const std::function<void(const std::string&)>& temporaryNamed) {
-  const int error = WritePictureFile(path, picture, FindPictureFormat(format), {.TemporaryNamed = temporaryNamed});
+                        const std::function<void(const std::string&)>& temporaryNamed, std::string_view recipe) {
+  const int error =
+      WritePictureFile(path, picture, FindPictureFormat(format), {.TemporaryNamed = temporaryNamed}, recipe);
   if (error == ECANCELED)
     return Concat("cannot encode the ", std::to_string(picture.Width), "x", std::to_string(picture.Height),
                   " picture for ", path);

@@ -17,6 +17,7 @@ struct PaintSession {
   const RunEnvironment& Environment;
   std::uint8_t CurrentBlendWeight = 255;  // what the last shape left, for a mixed fill
   RandomValue Random;
+  std::int64_t ShapesPainted = 0;  // by the last operation, which Ctrl+C may have stopped
 };
 
 // Stores the operation's keys into the step and runs it on the picture, seeded with its own seed=

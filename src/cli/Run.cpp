@@ -1,5 +1,6 @@
 #include "cli/Run.h"
 
+#include <filesystem>
 #include <new>
 
 #include "base/Version.h"
@@ -10,6 +11,7 @@
 #include "cli/ReadFailure.h"
 #include "cli/StartPicture.h"
 #include "palette/PaletteFile.h"
+#include "recipe/Recipe.h"
 #include "settings/Configuration.h"
 
 namespace tessmark::cli {
@@ -58,6 +60,21 @@ bool DrewOnOfferedSeed(const Operation& operation, const OperationStep& ran) {
   return !NamesItsSeed(operation);
 }
 
+// What a replay of the run needs: the count a stopped run got to, the weight a mixed fill used.
+void Record(Recipe& recipe, const PaintSession& session) {
+  const OperationStep& ran = session.Step;
+  if (ran.Kind == OperationKind::Fill) {
+    RecordFill(recipe, ran.Records, ran.FillColor, ran.FillFull, ran.FillWeight.value_or(session.CurrentBlendWeight));
+  } else {
+    RecordRun(recipe, ran.Kind, ran.Records, ran.Palette, *ran.Seed, session.ShapesPainted);
+  }
+}
+
+std::string CarriedText(const CommandLine& line, const Recipe& recipe) {
+  if (!line.CarryRecipe) return {};
+  return CarriedRecipe(RecipeLines(recipe, {}), std::filesystem::path(line.OutputFile).parent_path().string());
+}
+
 // Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
 // operations paint different shapes and each can be repeated alone. seeded tells whether any drew
 // on seed, which is then worth telling.
@@ -68,11 +85,14 @@ std::string Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironm
   Parsed<Picture> picture = StartPicture(line, step.Records, environment.ProgramDirectory);
   if (!picture) return picture.Error;
   PaintSession session{.Step = step, .Target = *picture.Value, .Environment = environment, .Random = RandomValue()};
+  Recipe recipe{{picture.Value->Width, picture.Value->Height, nullptr, line.InputFile, false}, {}};
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return error;
     seeded |= DrewOnOfferedSeed(operation, session.Step);
+    Record(recipe, session);
   }
-  return WriteOutput(*picture.Value, line.Format, line.OutputFile, environment.TemporaryNamed);
+  return WriteOutput(*picture.Value, line.Format, line.OutputFile, environment.TemporaryNamed,
+                     CarriedText(line, recipe));
 }
 
 }  // namespace

@@ -7,6 +7,10 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
+#include "files/FileBytes.h"
+#include "recipe/Operation.h"
+#include "recipe/PngRecipe.h"
+#include "recipe/Recipe.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "ui/support/CommandFixture.h"
@@ -64,6 +68,23 @@ TEST_F(PngExport, AFailedWriteNamesTheFileAndTheReasonAndLeavesNothing) {
   EXPECT_EQ(desktop.Messages,
             std::vector{MainMessage("Cannot write " + folder.File("missing/out.png") + ": No such file or directory")});
   EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(PngExport, CarriesTheRecipeUnlessLeftOutOrItsStartHasNoFile) {
+  state.CurrentPicture = test::PatternPicture(8, 8);
+  state.PictureRecipe = WhiteRecipe(8, 8);
+  RecordFill(state.PictureRecipe, Settings{}, Color{1, 2, 3}, true, 255);
+  const auto carried = [&](const std::string& name) {
+    ExportAs(name);
+    EXPECT_TRUE(FileHolds(name, *state.CurrentPicture)) << name;
+    return ReadPngRecipe(ReadWholeFile(folder.File(name), 1 << 20).Bytes);
+  };
+  EXPECT_EQ(carried("with.png").Value, "--size 8x8\n" + WriteOperation(state.PictureRecipe.Steps[0]) + "\n");
+  desktop.Store["pngwithoutrecipe"] = 1;
+  EXPECT_EQ(carried("without.png").Error, "carries no recipe");
+  desktop.Store.clear();
+  state.PictureRecipe = TakenInRecipe(*state.CurrentPicture);
+  EXPECT_EQ(carried("taken.png").Error, "carries no recipe");
 }
 
 }  // namespace
