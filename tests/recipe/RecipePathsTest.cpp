@@ -2,35 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace tessmark {
 namespace {
 
 TEST(RecipePaths, FilesUnderThePicturesFolderAreNamedFromItOthersWhole) {
-  const struct {
-    std::string Path, Folder, Spelt;
-  } cases[] = {
-      {"/pics/a.png", "/pics", "a.png"},
-      {"/pics/sub/../stamps/b c.png", "/pics/", "stamps/b c.png"},
-      {"/other/a.png", "/pics", "/other/a.png"},
-      {"/pics2/a.png", "/pics", "/pics2/a.png"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(PathFromFolder(c.Path, c.Folder), c.Spelt) << c.Path;
-    EXPECT_EQ(PathInFolder(c.Spelt, c.Folder), std::filesystem::path(c.Path).lexically_normal().string());
-  }
+  EXPECT_EQ(PathFromFolder("/pics/sub/../stamps/b.png", "/pics/"), "stamps/b.png");
+  EXPECT_EQ(PathFromFolder("/pics2/a.png", "/pics"), "/pics2/a.png");
+  EXPECT_EQ(PathInFolder("stamps/b.png", "/pics"), "/pics/stamps/b.png");
+  EXPECT_EQ(PathInFolder("/pics2/a.png", "/pics"), "/pics2/a.png");
 }
 
 TEST(RecipePaths, OnlyInputAndFilesValuesAreSpeltAnew) {
   const auto spell = [](const std::string& path) { return "/d/" + path; };
-  const std::vector<std::string> words{"--input",  "\"a b.png\"",  "--input=c.png",
-                                       "tag:count=5,FILES=x.png;\"y;z.png\",seed=2", "circle:count=5", "--size",
-                                       "8x8",      "tag:files=\"open"};
-  const std::vector<std::string> spelt{"--input",  "\"/d/a b.png\"", "--input=/d/c.png",
-                                       "tag:count=5,FILES=/d/x.png;\"/d/y;z.png\",seed=2", "circle:count=5",
-                                       "--size",   "8x8",            "tag:files=\"open"};
-  EXPECT_EQ(RespellPaths(words, spell), spelt);
+  EXPECT_EQ(RespellPaths({"--input", "\"a b\"", "--input=c", "tag:count=5,FILES=x;\"y;z\",seed=2", "tag:files=\"open"},
+                         spell),
+            (std::vector<std::string>{"--input", "\"/d/a b\"", "--input=/d/c", "tag:count=5,FILES=/d/x;\"/d/y;z\",seed=2",
+                                      "tag:files=\"open"}));
 }
 
 }  // namespace
