@@ -47,7 +47,8 @@ class Expansion {
     const FileBytes file = ReadFileStart(path, MaxResponseFileBytes, whole);
     const int error = file.Error != 0 || StartsAsPng(file.Bytes) || whole ? file.Error : EFBIG;
     if (error != 0) {
-      const std::string reason = error == EFBIG ? "too large for a response file" : std::generic_category().message(error);
+      const std::string reason =
+          error == EFBIG ? "too large for a response file" : std::generic_category().message(error);
       return Fail(Concat("cannot read ", path, ": ", reason));
     }
     if (StartsAsPng(file.Bytes)) return ReadPicture(path, file.Bytes, depth);

@@ -13,6 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!recipe) return 0;
   if (recipe.Value->size() > tessmark::MaxPngRecipeBytes) std::abort();
   const auto words = tessmark::ResponseFileWords(*recipe.Value, "fuzz.png");
-  if (words) tessmark::RespellPaths(*words.Value, [](const std::string& path) { return tessmark::PathInFolder(path, "/d"); });
+  const auto inFolder = [](const std::string& path) { return tessmark::PathInFolder(path, "/d"); };
+  if (words) tessmark::RespellPaths(*words.Value, inFolder);
   return 0;
 }

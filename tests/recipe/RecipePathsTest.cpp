@@ -16,8 +16,8 @@ TEST(RecipePaths, OnlyInputAndFilesValuesAreSpeltAnew) {
   const auto spell = [](const std::string& path) { return "/d/" + path; };
   EXPECT_EQ(RespellPaths({"--input", "\"a b\"", "--input=c", "tag:count=5,FILES=x;\"y;z\",seed=2", "tag:files=\"open"},
                          spell),
-            (std::vector<std::string>{"--input", "\"/d/a b\"", "--input=/d/c", "tag:count=5,FILES=/d/x;\"/d/y;z\",seed=2",
-                                      "tag:files=\"open"}));
+            (std::vector<std::string>{"--input", "\"/d/a b\"", "--input=/d/c",
+                                      "tag:count=5,FILES=/d/x;\"/d/y;z\",seed=2", "tag:files=\"open"}));
 }
 
 }  // namespace

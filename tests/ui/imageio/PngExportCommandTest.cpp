@@ -77,6 +77,7 @@ TEST_F(PngExport, CarriesTheRecipeUnlessLeftOutOrItsStartHasNoFile) {
   };
   state.PictureRecipe = WhiteRecipe(8, 8);
   EXPECT_EQ(carried("with.png").Value, "--size 8x8\n");
+  EXPECT_TRUE(FileHolds("with.png", *state.CurrentPicture));
   desktop.Store["pngwithoutrecipe"] = 1;
   EXPECT_EQ(carried("without.png").Error, "carries no recipe");
   desktop.Store.clear();
