@@ -77,4 +77,15 @@ Parsed<std::string> ReadPngRecipe(std::span<const std::uint8_t> bytes) {
   return Fail("cut off before its pixels");
 }
 
+std::string StrayRecipeWord(const std::vector<std::string>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    const std::string_view name = std::string_view(word).substr(0, word.find('='));
+    const bool start = name == "--size" || name == "--input";
+    if (start && name.size() == word.size()) ++i;
+    else if (!start && (word.starts_with('-') || word.starts_with('@'))) return word;
+  }
+  return {};
+}
+
 }  // namespace tessmark

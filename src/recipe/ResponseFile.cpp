@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "files/FileBytes.h"
@@ -52,24 +53,29 @@ class Expansion {
       return Fail(Concat("cannot read ", path, ": ", reason));
     }
     if (StartsAsPng(file.Bytes)) return ReadPicture(path, file.Bytes, depth);
-    return AddText(path, std::string_view(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()), {},
-                   depth);
+    return AddText(path, std::string_view(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()),
+                   std::nullopt, depth);
   }
 
-  // A picture's recipe names its files from the picture's folder.
   bool ReadPicture(const std::string& path, std::span<const std::uint8_t> bytes, int depth) {
     const Parsed<std::string> recipe = ReadPngRecipe(bytes);
     if (!recipe) return Fail(Concat("cannot read the recipe of ", path, ": ", recipe.Error));
-    const std::string folder = std::filesystem::path(path).parent_path().string();
-    return AddText(path, *recipe.Value, [&folder](const std::string& p) { return PathInFolder(p, folder); }, depth);
+    return AddText(path, *recipe.Value, std::filesystem::path(path).parent_path().string(), depth);
   }
 
-  bool AddText(const std::string& path, std::string_view text, const PathSpelling& spell, int depth) {
+  // A picture's recipe (folder: the picture's) names its files from that folder and may say nothing
+  // but how the picture was painted.
+  bool AddText(const std::string& path, std::string_view text, const std::optional<std::string>& folder, int depth) {
     bytesRead_ += text.size();
     if (bytesRead_ > MaxResponseBytesInAll) return Fail(Concat(path, ": response files too large in all"));
     Parsed<std::vector<std::string>> words = ResponseFileWords(text, path);
     if (!words) return Fail(words.Error);
-    return Add(spell ? RespellPaths(std::move(*words.Value), spell) : std::move(*words.Value), depth);
+    if (!folder) return Add(std::move(*words.Value), depth);
+    if (const std::string stray = StrayRecipeWord(*words.Value); !stray.empty()) {
+      return Fail(Concat("cannot read the recipe of ", path, ": it holds ", Quoted(stray)));
+    }
+    return Add(RespellPaths(std::move(*words.Value), [&](const std::string& p) { return PathInFolder(p, *folder); }),
+               depth);
   }
 
   bool Fail(std::string error) {

@@ -55,5 +55,11 @@ TEST(PngRecipe, RefusesWhatIsNoRecipeWithItsReason) {
   for (const auto& c : cases) EXPECT_EQ(ReadPngRecipe(c.File).Error, c.Reason);
 }
 
+TEST(PngRecipe, MaySayHowThePictureWasPaintedAndNothingMore) {
+  EXPECT_EQ(StrayRecipeWord({"--size", "8x8", "--input=-a.png", "--input", "-b.png", "circle:count=5"}), "");
+  for (const char* stray : {"-o", "--output=x.png", "--config", "@more.txt"})
+    EXPECT_EQ(StrayRecipeWord({"--size", "8x8", stray, "circle"}), stray);
+}
+
 }  // namespace
 }  // namespace tessmark
