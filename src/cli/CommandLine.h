@@ -34,6 +34,7 @@ struct CommandLine {
   std::optional<ColorRef> BlendColor;  // NoColorRef for "none"
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;
+  bool CarryRecipe = true;  // --no-recipe: the picture file goes without the recipe inside it
   std::vector<Operation> Operations;
   std::vector<MapRequest> Maps;  // in the order given
 };
