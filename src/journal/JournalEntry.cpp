@@ -69,7 +69,11 @@ std::string ReadStart(std::span<const std::string> words, const std::string& sta
   const Parsed<std::string> value = Unquote(words[1]);
   if (!value) return value.Error;
   if (words[0] == "--input") {
-    entry.StartPicture = (std::filesystem::path(startsFolder) / std::filesystem::path(*value.Value).filename()).string();
+    // The journal's own copies are found in it wherever the data folder has moved; a picture file
+    // an imported recipe started from stays where it is.
+    const std::filesystem::path path(*value.Value);
+    entry.StartKept = path.parent_path().filename() == std::filesystem::path(startsFolder).filename();
+    entry.StartPicture = entry.StartKept ? (std::filesystem::path(startsFolder) / path.filename()).string() : path.string();
     return {};
   }
   if (words[0] != "--size") return Concat("starts with ", Quoted(words[0]), ", not --size or --input");

@@ -18,7 +18,8 @@ struct JournalEntry {
   std::int64_t Started = 0;  // seconds since 1970
   std::int32_t Width = 0;
   std::int32_t Height = 0;
-  std::string StartPicture;  // the journal's copy of the start picture; empty: white
+  std::string StartPicture;  // the start picture's file; empty: white
+  bool StartKept = false;    // that file is the journal's copy
   std::vector<OperationStep> Steps;
   bool CutOff = false;  // the last step is a run that never ended, repeated up to its last record
   std::int64_t Shapes = 0;
@@ -33,8 +34,8 @@ std::string EntryRecipeText(const Recipe& recipe, const RecipeHeader& header, co
 std::string ProgressText(std::size_t after, const OperationStep& running);
 
 // Both parse text from the disk as hostile: anything cut off, damaged or out of bounds is refused
-// with the reason, and `entry` is left as it was. startsFolder is where start pictures are looked
-// for, whatever folder the entry names.
+// with the reason, and `entry` is left as it was. startsFolder is where the journal's start
+// pictures are looked for, whatever folder the entry names.
 Parsed<JournalEntry> ParseEntryRecipe(std::string_view text, const std::string& startsFolder);
 std::string ApplyProgress(std::string_view text, JournalEntry& entry);
 

@@ -51,7 +51,7 @@ void PruneJournal(const std::string& folder, const JournalLimits& limits) {
   bool full = false;
   for (const std::string& name : ListEntries(folder)) {
     const Parsed<JournalEntry> entry = ReadJournalEntry(folder, name);
-    const std::string start = entry ? entry.Value->StartPicture : std::string();
+    const std::string start = entry && entry.Value->StartKept ? entry.Value->StartPicture : std::string();
     std::uint64_t size = FolderBytes(EntryPath(folder, name));
     if (!start.empty() && !namedStarts.contains(start)) size += FileBytes(start);
     const bool locked = IsLocked(EntryPath(folder, name, journal_file::Lock));

@@ -39,7 +39,9 @@ OperationOutcome RunRecordedStep(Picture& picture, const OperationStep& step, Re
 }
 
 Recipe EntryRecipe(const JournalEntry& entry, const Picture& start, std::size_t steps) {
-  Recipe recipe = entry.StartPicture.empty() ? WhiteRecipe(entry.Width, entry.Height) : TakenInRecipe(start);
+  Recipe recipe = WhiteRecipe(entry.Width, entry.Height);
+  if (entry.StartKept) recipe = TakenInRecipe(start);
+  else recipe.Start.StartFile = entry.StartPicture;
   const auto end = entry.Steps.begin() + static_cast<std::ptrdiff_t>(std::min(steps, entry.Steps.size()));
   recipe.Steps.assign(entry.Steps.begin(), end);
   return recipe;

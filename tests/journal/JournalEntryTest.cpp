@@ -33,10 +33,13 @@ TEST(JournalEntry, DamagedOrHostileRecipesAreRefusedWithTheirReason) {
   }
 }
 
-TEST(JournalEntry, StartPictureIsLookedForInTheJournalWhateverFolderTheEntryNames) {
-  const Parsed<JournalEntry> entry = ParseEntryRecipe(EntryText("--input \"/elsewhere/ab cd.png\"\n# Steps: 0\n"), "/journal/starts");
-  ASSERT_TRUE(entry) << entry.Error;
-  EXPECT_EQ(entry.Value->StartPicture, "/journal/starts/ab cd.png");
+TEST(JournalEntry, JournalStartPicturesAreLookedForInTheJournalWhateverFolderTheEntryNames) {
+  for (const auto& [named, found] : {std::pair{"\"/elsewhere/starts/ab cd.png\"", "/journal/starts/ab cd.png"},
+                                     std::pair{"/pictures/imported.png", "/pictures/imported.png"}}) {
+    const Parsed<JournalEntry> entry = ParseEntryRecipe(EntryText(std::string("--input ") + named + "\n# Steps: 0\n"), "/journal/starts");
+    ASSERT_TRUE(entry) << entry.Error;
+    EXPECT_EQ(entry.Value->StartPicture, found);
+  }
 }
 
 TEST(JournalEntry, ProgressRecordsThatDoNotFitLeaveTheEntryAsItWas) {
