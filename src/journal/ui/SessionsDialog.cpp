@@ -69,7 +69,7 @@ SessionsDialog::SessionsDialog(QWidget* parent, const std::vector<SessionListing
       break;
     }
   }
-  resize(720, 420);
+  resize(900, 420);
 }
 
 void SessionsDialog::ShowSteps(int session) {
