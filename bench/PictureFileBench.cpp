@@ -12,13 +12,13 @@
 #include <random>
 #include <stdexcept>
 
-#include "cli/OutputFile.h"
 #include "files/FileBytes.h"
 #include "files/HugePages.h"
 #include "imageio/BmpFile.h"
 #include "imageio/JpegEncoder.h"
 #include "imageio/PictureFile.h"
 #include "imageio/PictureOverWhite.h"
+#include "imageio/PictureWrite.h"
 #include "imageio/PngFile.h"
 
 namespace tessmark {
@@ -198,7 +198,7 @@ void WriteOutputFile(benchmark::State& state) {
   const bool png = state.range(0) == 1;
   const std::string path = files.Path(png ? "out.png" : "out.bmp");
   for (auto _ : state)
-    if (!cli::WriteOutput(files.Source, png ? cli::OutputFormat::Png : cli::OutputFormat::Bmp, path).empty())
+    if (WritePictureFile(path, files.Source, FindPictureFormat(png ? PictureFormatId::Png : PictureFormatId::Bmp)) != 0)
       state.SkipWithError("not written");
   CountPixels(state);
 }

@@ -24,12 +24,19 @@ UserMessage ExportFailure(const PictureFormat& format, const std::string& path, 
 // Set to 1 in the settings store, exported pictures go without their recipe.
 constexpr const char* PngWithoutRecipe = "pngwithoutrecipe";
 
-// A start picture kept only in memory has no file the recipe could name.
+// A start picture taken in (an import, a paste) is named by the session journal's copy of it; one
+// kept only in memory has no file the recipe could name.
 std::string RecipeToCarry(CommandContext& c, const std::string& path) {
   const Recipe& recipe = c.State.PictureRecipe;
-  if (c.Desktop.ReadSetting(PngWithoutRecipe).value_or(0) == 1 || recipe.Start.Unknown || recipe.Start.StartPicture)
-    return {};
-  return CarriedRecipe(RecipeLines(recipe, {}), std::filesystem::path(path).parent_path().string());
+  if (c.Desktop.ReadSetting(PngWithoutRecipe).value_or(0) == 1 || recipe.Start.Unknown) return {};
+  std::string startPath;
+  if (recipe.Start.StartPicture) {
+    const std::optional<std::string> copy = c.State.Journal.StartCopy(recipe);
+    std::error_code error;
+    if (!copy || !std::filesystem::is_regular_file(*copy, error)) return {};
+    startPath = *copy;
+  }
+  return CarriedRecipe(RecipeLines(recipe, startPath), std::filesystem::path(path).parent_path().string());
 }
 
 void ExportPicture(CommandContext& c, PictureFormatId id) {

@@ -83,6 +83,9 @@ TEST_F(PngExport, CarriesTheRecipeUnlessLeftOutOrItsStartHasNoFile) {
   desktop.Store.clear();
   state.PictureRecipe = TakenInRecipe(*state.CurrentPicture);
   EXPECT_EQ(carried("taken.png").Error, "carries no recipe");
+  state.Journal = SessionJournal(folder.File("sessions"), "test");
+  state.Journal.Keep(state.PictureRecipe, *state.CurrentPicture, 0);
+  EXPECT_EQ(carried("kept.png").Value->rfind("--input sessions/starts/", 0), 0u) << "the journal's copy of the start";
 }
 
 }  // namespace
