@@ -571,7 +571,8 @@ def journal(screen, vornade, tessmark, folder):
         if bmp_pixels(pictures.as_bmp("restored.png")) != bmp_pixels(pictures.as_bmp("replaced.png")):
             raise Failure("the previous session's last step is not the picture New replaced")
         paint_circles(desktop, 0)
-        time.sleep(2.5)
+        # Killed only once the journal has recorded how far the run got, however loaded the machine.
+        wait_for("the running count in the journal", lambda: progress_recorded(desktop.data_base))
         desktop.shot("killed-during-run")
         desktop.program.kill()
         desktop.program.wait()
@@ -592,6 +593,13 @@ def journal(screen, vornade, tessmark, folder):
         desktop.exit()
     finally:
         desktop.close()
+
+
+def progress_recorded(data):
+    for folder, _, files in os.walk(data):
+        if "progress" in files and os.path.getsize(os.path.join(folder, "progress")) > 0:
+            return True
+    return False
 
 
 def check_painted_recipe(text, colours):
