@@ -12,13 +12,13 @@
 #include <random>
 #include <stdexcept>
 
-#include "cli/OutputSet.h"
 #include "files/FileBytes.h"
 #include "files/HugePages.h"
 #include "imageio/BmpFile.h"
 #include "imageio/JpegEncoder.h"
 #include "imageio/PictureFile.h"
 #include "imageio/PictureOverWhite.h"
+#include "imageio/PictureWrite.h"
 #include "imageio/PngFile.h"
 
 namespace tessmark {
@@ -197,9 +197,9 @@ void WriteOutputFile(benchmark::State& state) {
   const Files& files = TheFiles();
   const bool png = state.range(0) == 1;
   const std::string path = files.Path(png ? "out.png" : "out.bmp");
-  const cli::OutputFormat format = png ? cli::OutputFormat::Png : cli::OutputFormat::Bmp;
   for (auto _ : state)
-    if (!cli::WriteAllOrNone({{OutputPicture{files.Source, path}}}, format).empty()) state.SkipWithError("not written");
+    if (WritePictureFile(path, files.Source, FindPictureFormat(png ? PictureFormatId::Png : PictureFormatId::Bmp)) != 0)
+      state.SkipWithError("not written");
   CountPixels(state);
 }
 BENCHMARK(WriteOutputFile)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);

@@ -31,5 +31,6 @@ inline constexpr int ImportPictureFile = 32830;
 inline constexpr int ExportPng = 32831;
 inline constexpr int ExportRecipe = 32832;
 inline constexpr int ExportTextureSet = 32833;
+inline constexpr int Sessions = 32834;
 
 }  // namespace tessmark::command_id

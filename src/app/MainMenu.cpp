@@ -37,7 +37,9 @@ std::vector<MenuEntry> BuildMainMenu() {
                        Item("About Box ...", id::AboutBox),
                        // Linux window managers have no system menu to extend, so the program's
                        // own about box sits here.
-                       Item("&About vornade...", id::AboutProgram)}),
+                       Item("&About vornade...", id::AboutProgram),
+                       Separator(),
+                       Item("Sessions ...", id::Sessions)}),
       Submenu("Paint", {Item("Annuler ...", id::Undo),
                         Separator(),
                         Submenu("Zoom", {Item("Out", id::ZoomOut), Item("In", id::ZoomIn), Item("Pixel", id::ZoomPixel)}),

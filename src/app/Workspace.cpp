@@ -52,11 +52,13 @@ void ReturnToUndoSnapshot(Workspace& workspace) {
 void StartNewPicture(Workspace& workspace, Picture picture) {
   workspace.PictureRecipe = WhiteRecipe(picture.Width, picture.Height);
   workspace.CurrentPicture = std::move(picture);
+  ++workspace.Session;
 }
 
 void StartTakenInPicture(Workspace& workspace, Picture picture) {
   workspace.PictureRecipe = TakenInRecipe(picture);
   workspace.CurrentPicture = std::move(picture);
+  ++workspace.Session;
 }
 
 }  // namespace tessmark

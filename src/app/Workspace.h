@@ -6,6 +6,7 @@
 #include <string>
 
 #include "imageio/Bitmap32.h"
+#include "journal/SessionJournal.h"
 #include "paint/RandomValue.h"
 #include "paint/WorkerPool.h"
 #include "palette/Palette.h"
@@ -36,6 +37,11 @@ struct Workspace {
   std::string ConfigPath;
   std::string DataDirectory;
   std::string ProgramDirectory;
+  // Counts the sessions: a new picture, an import, a paste or a restore starts the next one.
+  std::uint32_t Session = 0;
+  // The journal of the session, kept after every command.
+  SessionJournal Journal;
+  std::uint32_t JournalSession = 0;  // the session the journal's open entry holds
   // Asked before every picture-sized block is allocated.
   AvailableMemory Memory = SystemAvailableMemory;
 
@@ -63,7 +69,7 @@ bool RestoreUndoSnapshot(Workspace& workspace);
 void ReturnToUndoSnapshot(Workspace& workspace);
 
 // The new picture becomes the current one, its recipe starting from white or from the picture as
-// it was taken in (an import).
+// it was taken in (an import), in a new session.
 void StartNewPicture(Workspace& workspace, Picture picture);
 void StartTakenInPicture(Workspace& workspace, Picture picture);
 

@@ -99,6 +99,10 @@ std::string ParseOption(std::span<const std::string> args, std::size_t& i, Comma
     line.Connectable = word == "--connectable";
     return {};
   }
+  if (word == "--no-recipe") {
+    line.CarryRecipe = false;
+    return {};
+  }
   const std::size_t equals = word.find('=');
   const std::string_view name = word.substr(0, equals);
   const OptionRule* rule = FindValueOption(name);

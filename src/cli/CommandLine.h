@@ -36,6 +36,7 @@ struct CommandLine {
   std::optional<std::int32_t> Threads;
   std::string OutputFile;
   OutputFormat Format = OutputFormat::Png;
+  bool CarryRecipe = true;  // --no-recipe: the picture file goes without the recipe inside it
   std::vector<Operation> Operations;
   std::vector<MapRequest> Maps;  // in the order given
 };

@@ -13,7 +13,8 @@ namespace {
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
                 [--blend-color RRGGBB|none] [--recolor FILE] [--map NAME=FILE|id[,...]]...
-                [--normal NAME=FROM[,...]]... [--threads N] -o {OUT} OPERATION... [@FILE...]
+                [--normal NAME=FROM[,...]]... [--threads N] [--no-recipe] -o {OUT} OPERATION...
+                [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
@@ -49,12 +50,14 @@ Options:
   --threads N           paint on N threads, 1 to 256 (default: the cores the process may run on);
                         the picture is the same, byte for byte, at every count
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
+  --no-recipe           a .png carries no recipe; otherwise it carries the options and operations
+                        that paint it again when it is given as @FILE, paths from its folder
   -h, --help            show this text
   --version             show the program's name and version
   @FILE                 read more arguments from FILE (a response file, such as a recipe written by
                         the desktop program): words split at blanks outside double quotes, one or
                         more a line, lines starting with # left out; a response file may name
-                        others, 8 deep at most
+                        others, 8 deep at most. A .png FILE gives the recipe it carries
 
 The options --connectable, --no-connectable, --mix and --blend-color override what --config holds.
 An option that changes nothing in the run (each operation gives its own value, or none uses it)

@@ -47,6 +47,7 @@ OperationOutcome RunWatched(const OperationRow& row, PaintSession& session) {
     painted = context.ShapesPainted;
     return answer;
   }();
+  session.ShapesPainted = painted;
   // So that count=N repeats what was painted.
   if (stopped) environment.Errors << "tessmark: " << row.Name << " stopped after " << painted << " shapes\n";
   return outcome;

@@ -23,6 +23,7 @@ struct PaintSession {
   const MapColors* Recolor = nullptr;  // the shapes' colours by the map rule instead of those drawn
   std::span<MapLayer> Maps = {};       // painted along with Target
   WorkerPool* Workers = nullptr;
+  std::int64_t ShapesPainted = 0;  // by the last operation, which Ctrl+C may have stopped
 };
 
 // Stores the operation's keys into the step and runs it on the picture, seeded with its own seed=

@@ -1,5 +1,6 @@
 #include "cli/Run.h"
 
+#include <filesystem>
 #include <new>
 
 #include "base/Version.h"
@@ -11,6 +12,7 @@
 #include "cli/RunCheck.h"
 #include "cli/StartPicture.h"
 #include "palette/PaletteFile.h"
+#include "recipe/Recipe.h"
 #include "settings/Configuration.h"
 #include "textureset/TextureSet.h"
 
@@ -95,6 +97,21 @@ struct Failure {
   int Status = 1;
 };
 
+// What a replay of the run needs: the count a stopped run got to, the weight a mixed fill used.
+void Record(Recipe& recipe, const PaintSession& session) {
+  const OperationStep& ran = session.Step;
+  if (ran.Kind == OperationKind::Fill) {
+    RecordFill(recipe, ran.Records, ran.FillColor, ran.FillFull, ran.FillWeight.value_or(session.CurrentBlendWeight));
+  } else {
+    RecordRun(recipe, ran.Kind, ran.Records, ran.Palette, *ran.Seed, session.ShapesPainted);
+  }
+}
+
+std::string CarriedText(const CommandLine& line, const Recipe& recipe) {
+  if (!line.CarryRecipe) return {};
+  return CarriedRecipe(RecipeLines(recipe, {}), std::filesystem::path(line.OutputFile).parent_path().string());
+}
+
 // Operation k (from 1) is seeded with seed + k - 1 unless it names its own, so repeated
 // operations paint different shapes and each can be repeated alone. seeded tells whether any drew
 // on seed, which is then worth telling.
@@ -113,6 +130,7 @@ Failure Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment&
   if (!maps) return {maps.Error};
   WorkerPool workers(line.Threads.value_or(DefaultThreads()));
   std::vector<MapLayer> layers = MapLayers(line.Maps, *maps.Value, colors.Value->Maps);
+  Recipe recipe{{picture.Value->Width, picture.Value->Height, nullptr, line.InputFile, false}, {}};
   PaintSession session{.Step = step,
                        .Target = *picture.Value,
                        .Environment = environment,
@@ -123,10 +141,15 @@ Failure Paint(const CommandLine& line, std::uint32_t seed, const RunEnvironment&
   for (const Operation& operation : line.Operations) {
     if (std::string error = RunWithinMemory(operation, seed++, session); !error.empty()) return {error};
     seeded |= DrewOnOfferedSeed(operation, session.Step);
+    Record(recipe, session);
   }
+  const std::string carried = colors.Value->Recolor ? std::string() : CarriedText(line, recipe);
   return {WriteTextureSet(line.Maps, line.OutputFile, *picture.Value, *maps.Value,
                           step.Records.Config.Connectable != 0, [&](std::span<const OutputPicture> pictures) {
-                            return WriteAllOrNone(pictures, line.Format, environment.TemporaryNamed);
+                            // Only the picture itself: a recipe paints no map.
+                            std::vector<OutputPicture> outputs(pictures.begin(), pictures.end());
+                            outputs.front().Recipe = carried;
+                            return WriteAllOrNone(outputs, line.Format, environment.TemporaryNamed);
                           })};
 }
 

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "files/Descriptor.h"
@@ -50,7 +51,31 @@ template <class Container> BasicFileBytes<Container> ReadWhole(const std::string
   return result;
 }
 
+int ReadStart(int fd, std::uint64_t maxBytes, std::vector<std::uint8_t>& bytes, bool& whole) {
+  std::uint8_t chunk[65536];
+  for (;;) {
+    const std::uint64_t room = maxBytes + 1 - bytes.size();
+    const ssize_t n = ReadSome(fd, chunk, static_cast<std::size_t>(std::min<std::uint64_t>(room, sizeof chunk)));
+    if (n < 0) return errno;
+    bytes.insert(bytes.end(), chunk, chunk + n);
+    if (n == 0 || bytes.size() > maxBytes) break;
+  }
+  whole = bytes.size() <= maxBytes;
+  bytes.resize(std::min<std::uint64_t>(bytes.size(), maxBytes));
+  return 0;
+}
+
 }  // namespace
+
+FileBytes ReadFileStart(const std::string& path, std::uint64_t maxBytes, bool& whole) {
+  FileBytes result;
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  result.Error = fd.get() < 0 ? errno : ::fstat(fd.get(), &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
+  if (result.Error == 0) result.Error = ReadStart(fd.get(), maxBytes, result.Bytes, whole);
+  if (result.Error != 0) result.Bytes = {};
+  return result;
+}
 
 FileBytes ReadWholeFile(const std::string& path, std::uint64_t maxBytes) {
   return ReadWhole<std::vector<std::uint8_t>>(path, maxBytes);

@@ -21,6 +21,9 @@ using FileBytes = BasicFileBytes<std::vector<std::uint8_t>>;
 
 FileBytes ReadWholeFile(const std::string& path, std::uint64_t maxBytes);
 
+// At most the first maxBytes of a file; whole tells whether that was all of it.
+FileBytes ReadFileStart(const std::string& path, std::uint64_t maxBytes, bool& whole);
+
 // The same into a large block (picture files): read straight into it, no byte cleared first.
 BasicFileBytes<LargeBytes> ReadWholeLargeFile(const std::string& path, std::uint64_t maxBytes);
 

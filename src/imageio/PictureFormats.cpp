@@ -21,9 +21,9 @@ bool WriteJpeg(const Picture& picture, const ByteSink& out) {
 
 // Texts list the formats read in this order.
 constexpr PictureFormat Formats[] = {
-    {PictureFormatId::Bmp, BmpExtensions, ReadBmpRows, StreamBmpFile, 3, "24-bit", {}},
-    {PictureFormatId::Png, PngExtensions, ReadPngRows, StreamPngFile, 2, "lossless", {}},
-    {PictureFormatId::Jpeg, JpegExtensions, ReadJpegRows, WriteJpeg, 1, "quality 99", "Erreur exportation"},
+    {PictureFormatId::Bmp, BmpExtensions, ReadBmpRows, StreamBmpFile, nullptr, 3, "24-bit", {}},
+    {PictureFormatId::Png, PngExtensions, ReadPngRows, StreamPngFile, StreamPngFileWithRecipe, 2, "lossless", {}},
+    {PictureFormatId::Jpeg, JpegExtensions, ReadJpegRows, WriteJpeg, nullptr, 1, "quality 99", "Erreur exportation"},
 };
 
 bool SameLetters(std::string_view extension, std::string_view lower) {

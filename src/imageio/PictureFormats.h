@@ -20,6 +20,8 @@ using PictureReader = PictureFailure (*)(std::span<const std::uint8_t> file, con
                                          const std::string& programDirectory, PictureRows& rows);
 // Encodes the picture into out as it goes; false when the encoder fails.
 using PictureWriter = bool (*)(const Picture& picture, const ByteSink& out);
+// The same, carrying the recipe text inside the file.
+using RecipeWriter = bool (*)(const Picture& picture, const ByteSink& out, std::string_view recipe);
 
 // One picture file format: everything the loaders, writers, dialogs and texts know of it.
 struct PictureFormat {
@@ -28,6 +30,7 @@ struct PictureFormat {
   std::span<const std::string_view> Extensions;
   PictureReader Read;     // nullptr: not read
   PictureWriter Write;    // nullptr: not written
+  RecipeWriter WriteWithRecipe;  // nullptr: the file cannot carry its recipe
   int WrittenPlace;       // its place in texts listing the formats written (1 first)
   std::string_view Note;  // what texts listing the formats written say of it
   // The desktop export's message when writing fails; empty: "Cannot write" with the reason.

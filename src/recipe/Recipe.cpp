@@ -9,6 +9,8 @@
 #include "paint/Noise.h"
 #include "recipe/OperationTable.h"
 #include "recipe/Quoting.h"
+#include "recipe/RecipePaths.h"
+#include "recipe/ResponseFile.h"
 
 namespace tessmark {
 namespace {
@@ -31,12 +33,12 @@ std::string AbsolutePath(const std::string& path) {
 
 }  // namespace
 
-Recipe WhiteRecipe(std::int32_t width, std::int32_t height) { return {{width, height, nullptr, false}, {}}; }
+Recipe WhiteRecipe(std::int32_t width, std::int32_t height) { return {{width, height, nullptr, {}, false}, {}}; }
 
 Recipe TakenInRecipe(const Picture& start) {
   std::optional<Picture> copy = ClonePicture(start);
-  if (!copy) return {{start.Width, start.Height, nullptr, true}, {}};
-  return {{start.Width, start.Height, std::make_shared<const Picture>(std::move(*copy)), false}, {}};
+  if (!copy) return {{start.Width, start.Height, nullptr, {}, true}, {}};
+  return {{start.Width, start.Height, std::make_shared<const Picture>(std::move(*copy)), {}, false}, {}};
 }
 
 void RecordRun(Recipe& recipe, OperationKind kind, const Settings& settings, const Palette& palette,
@@ -61,14 +63,32 @@ void RecordFill(Recipe& recipe, const Settings& settings, Color color, bool full
 
 std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath) {
   const RecipeStart& start = recipe.Start;
-  const std::string size = Concat(std::to_string(start.Width), "x", std::to_string(start.Height));
-  std::string text = Concat("# Recipe of a picture, written by ", header.Program, " on ", header.Written, "\n",
-                            "# Picture: ", size, "\n",
-                            "# Run it with: tessmark -o picture.", StartFormat().Extensions.front(), " @",
-                            QuoteWhereNeeded(header.FileName), "\n");
-  text += start.StartPicture ? Concat("--input ", QuoteWhereNeeded(AbsolutePath(startPath)), "\n")
-                             : Concat("--size ", size, "\n");
+  return Concat("# Recipe of a picture, written by ", header.Program, " on ", header.Written, "\n",
+                "# Picture: ", std::to_string(start.Width), "x", std::to_string(start.Height), "\n",
+                "# Run it with: tessmark -o picture.", StartFormat().Extensions.front(), " @",
+                QuoteWhereNeeded(header.FileName), "\n", RecipeLines(recipe, startPath));
+}
+
+std::string RecipeLines(const Recipe& recipe, const std::string& startPath) {
+  const RecipeStart& start = recipe.Start;
+  const std::string& startFile = start.StartPicture ? startPath : start.StartFile;
+  std::string text = startFile.empty()
+                         ? Concat("--size ", std::to_string(start.Width), "x", std::to_string(start.Height), "\n")
+                         : Concat("--input ", QuoteWhereNeeded(AbsolutePath(startFile)), "\n");
   for (const OperationStep& step : recipe.Steps) text += WriteOperation(step) + "\n";
+  return text;
+}
+
+std::string CarriedRecipe(std::string_view lines, const std::string& folder) {
+  const PathSpelling spell = [&folder](const std::string& path) { return PathFromFolder(path, folder); };
+  std::string text;
+  for (const std::string_view line : SplitOutsideQuotes(lines, '\n')) {
+    const Parsed<std::vector<std::string>> words = ResponseFileWords(line, "recipe");
+    if (!words || words.Value->empty()) continue;
+    std::string joined;
+    for (const std::string& word : RespellPaths(*words.Value, spell)) joined += Concat(joined.empty() ? "" : " ", word);
+    text += joined + "\n";
+  }
   return text;
 }
 

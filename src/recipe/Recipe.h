@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "palette/Palette.h"
@@ -18,6 +19,7 @@ struct RecipeStart {
   std::int32_t Width = 0;
   std::int32_t Height = 0;
   std::shared_ptr<const Picture> StartPicture;  // none: white
+  std::string StartFile;  // a start picture named by its file rather than kept (the command line's)
   bool Unknown = false;  // the start picture did not fit in memory: the recipe cannot be written
 };
 
@@ -53,6 +55,12 @@ struct RecipeHeader {
 // The recipe as a response file for tessmark: the comment header, --size or --input startPath
 // (absolute, quoted where needed), then one operation a line with all its keys.
 std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath);
+
+// The same without the comment header: what a picture file carries.
+std::string RecipeLines(const Recipe& recipe, const std::string& startPath);
+
+// Those lines as a picture in folder carries them: every path in them from that folder.
+std::string CarriedRecipe(std::string_view lines, const std::string& folder);
 
 // Where the start picture of a recipe file goes: NAME-start, a lossless picture file, beside NAME.txt.
 std::string StartPicturePath(const std::string& recipePath);

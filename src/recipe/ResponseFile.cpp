@@ -1,10 +1,14 @@
 #include "recipe/ResponseFile.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "files/FileBytes.h"
+#include "recipe/PngRecipe.h"
 #include "recipe/Quoting.h"
+#include "recipe/RecipePaths.h"
 
 namespace tessmark {
 namespace {
@@ -40,18 +44,38 @@ class Expansion {
     if (depth > MaxResponseFileDepth) {
       return Fail(Concat(path, ": response files nested more than ", std::to_string(MaxResponseFileDepth), " deep"));
     }
-    const FileBytes file = ReadWholeFile(path, MaxResponseFileBytes);
-    if (file.Error != 0) {
-      const std::string reason = file.Error == EFBIG ? "too large for a response file"
-                                                     : std::generic_category().message(file.Error);
+    bool whole = false;
+    const FileBytes file = ReadFileStart(path, MaxResponseFileBytes, whole);
+    const int error = file.Error != 0 || StartsAsPng(file.Bytes) || whole ? file.Error : EFBIG;
+    if (error != 0) {
+      const std::string reason =
+          error == EFBIG ? "too large for a response file" : std::generic_category().message(error);
       return Fail(Concat("cannot read ", path, ": ", reason));
     }
-    bytesRead_ += file.Bytes.size();
+    if (StartsAsPng(file.Bytes)) return ReadPicture(path, file.Bytes, depth);
+    return AddText(path, std::string_view(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size()),
+                   std::nullopt, depth);
+  }
+
+  bool ReadPicture(const std::string& path, std::span<const std::uint8_t> bytes, int depth) {
+    const Parsed<std::string> recipe = ReadPngRecipe(bytes);
+    if (!recipe) return Fail(Concat("cannot read the recipe of ", path, ": ", recipe.Error));
+    return AddText(path, *recipe.Value, std::filesystem::path(path).parent_path().string(), depth);
+  }
+
+  // A picture's recipe (folder: the picture's) names its files from that folder and may say nothing
+  // but how the picture was painted.
+  bool AddText(const std::string& path, std::string_view text, const std::optional<std::string>& folder, int depth) {
+    bytesRead_ += text.size();
     if (bytesRead_ > MaxResponseBytesInAll) return Fail(Concat(path, ": response files too large in all"));
-    const std::string_view text(reinterpret_cast<const char*>(file.Bytes.data()), file.Bytes.size());
     Parsed<std::vector<std::string>> words = ResponseFileWords(text, path);
     if (!words) return Fail(words.Error);
-    return Add(std::move(*words.Value), depth);
+    if (!folder) return Add(std::move(*words.Value), depth);
+    if (const std::string stray = StrayRecipeWord(*words.Value); !stray.empty()) {
+      return Fail(Concat("cannot read the recipe of ", path, ": it holds ", Quoted(stray)));
+    }
+    return Add(RespellPaths(std::move(*words.Value), [&](const std::string& p) { return PathInFolder(p, *folder); }),
+               depth);
   }
 
   bool Fail(std::string error) {

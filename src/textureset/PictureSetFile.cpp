@@ -11,7 +11,7 @@ PictureSetWrite WritePictureSet(std::span<const OutputPicture> pictures, const P
                                 const WriteHooks& hooks) {
   FileBatch batch(hooks);
   for (const OutputPicture& picture : pictures) {
-    if (const int error = batch.Add(picture.Path, PictureProducer(picture.Pixels, format)); error != 0)
+    if (const int error = batch.Add(picture.Path, PictureProducer(picture.Pixels, format, picture.Recipe)); error != 0)
       return {error, &picture};
   }
   if (const int error = batch.Commit(); error != 0) {

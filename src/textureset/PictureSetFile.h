@@ -2,6 +2,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "files/WriteHooks.h"
 #include "imageio/PictureFormats.h"
@@ -12,6 +13,7 @@ namespace tessmark {
 struct OutputPicture {
   const Picture& Pixels;
   std::string Path;
+  std::string_view Recipe = {};  // carried inside where the format can
 };
 
 struct PictureSetWrite {

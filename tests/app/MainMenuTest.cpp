@@ -31,7 +31,8 @@ TEST(MainMenu, TopLevelMenusFromLeftToRight) {
 
 TEST(MainMenu, FileAndPaintItemsWithTheirSeparators) {
   EXPECT_EQ(Captions(Top("File").Children),
-            (std::vector<std::string>{"New", "Import", "Export", "-", "Exit", "About Box ...", "&About vornade..."}));
+            (std::vector<std::string>{"New", "Import", "Export", "-", "Exit", "About Box ...", "&About vornade...", "-",
+                                      "Sessions ..."}));
   EXPECT_EQ(Captions(Top("Paint").Children),
             (std::vector<std::string>{"Annuler ...", "-", "Zoom", "-", "Fill Color ...", "-", "Configuration ...", "-",
                                       "No Blend Color", "Blend Color ...", "-", "Palette ...", "Mixage ...", "-",
@@ -41,7 +42,7 @@ TEST(MainMenu, FileAndPaintItemsWithTheirSeparators) {
 
 TEST(MainMenu, EveryCommandIdInMenuOrderOnce) {
   const std::vector<int> ids = MenuCommandIds();
-  EXPECT_EQ(ids, (std::vector<int>{32771, 32773, 32830, 32775, 32794, 32831, 32832, 32833, 32776, 32798, 16, 32805, 32811, 32812, 32813, 32797,
+  EXPECT_EQ(ids, (std::vector<int>{32771, 32773, 32830, 32775, 32794, 32831, 32832, 32833, 32776, 32798, 16, 32834, 32805, 32811, 32812, 32813, 32797,
                                    32809, 32807, 32806, 32787, 32803, 32779, 32780, 32790, 32796, 32782, 32802, 32819,
                                    32804, 32791, 32792, 32793, 32799, 32800}));
   EXPECT_EQ(std::set<int>(ids.begin(), ids.end()).size(), ids.size());

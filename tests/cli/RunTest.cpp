@@ -6,6 +6,7 @@
 
 #include "files/FileBytes.h"
 #include "palette/PaletteFile.h"
+#include "recipe/PngRecipe.h"
 #include "settings/Configuration.h"
 #include "support/CommandRun.h"
 #include "support/TempFolder.h"
@@ -155,11 +156,36 @@ TEST_F(Tessmark, ACountOfZeroRunsUntilCtrlCAndStillWrites) {
 
 TEST_F(Tessmark, StartsFromAnInputPictureAsItIs) {
   for (const char* name : {"start.bmp", "start.png"}) {
-    const Bytes start = Output({"--seed", "4", "--size", "40x30", "circle:count=20"}, name);
-    EXPECT_EQ(Output({"--input", folder.File(name)}, name), start) << name;
+    const Bytes start = Output({"--no-recipe", "--seed", "4", "--size", "40x30", "circle:count=20"}, name);
+    EXPECT_EQ(Output({"--no-recipe", "--input", folder.File(name)}, name), start) << name;
   }
   EXPECT_NE(Failure({"-o", folder.File("x.png"), "--input", folder.File("none.png")}).find("none.png"),
             std::string::npos);
+}
+
+// The PNG carries what paints it again, from its own folder wherever that goes.
+TEST_F(Tessmark, APngRepaintsItselfFromTheRecipeItCarries) {
+  std::filesystem::create_directories(folder.File("art/stamps"));
+  Output({"--no-recipe", "--seed", "3", "--size", "16x16", "circle:count=9"}, "art/stamps/s.png");
+  const std::vector<std::string> ops{"--seed", "7", "--size", "64x48", "circle:count=30", "fill:color=FF0000,full=0",
+                                     "tag:count=5,files=" + folder.File("art/stamps/s.png"), "noise:percent=10"};
+  const Bytes painted = Output(ops, "art/a.png");
+  EXPECT_EQ(Output(ops, "art/a.png"), painted);
+  std::filesystem::rename(folder.File("art"), folder.File("moved"));
+  EXPECT_EQ(Output({"@" + folder.File("moved/a.png")}, "moved/again.png"), painted);
+  const Bytes bare = Output({"--no-recipe", "@" + folder.File("moved/a.png")}, "bare.png");
+  EXPECT_LT(bare.size(), painted.size());
+  EXPECT_EQ(ReadPngRecipe(bare).Error, "carries no recipe");
+  EXPECT_NE(Failure({"-o", folder.File("x.png"), "@" + folder.File("bare.png")}, 2).find("carries no recipe"),
+            std::string::npos);
+}
+
+TEST_F(Tessmark, ARunStoppedByCtrlCIsCarriedWithTheCountItReached) {
+  test::CommandRun run;
+  run.StopAtPoll = 25;
+  ASSERT_EQ(run({"--seed", "4", "--size", "32x32", "-o", folder.File("stopped.png"), "rect:count=0"}), 0);
+  const Bytes stopped = ReadWholeFile(folder.File("stopped.png"), 1 << 20).Bytes;
+  EXPECT_EQ(Output({"@" + folder.File("stopped.png")}), stopped);
 }
 
 TEST_F(Tessmark, StampsAndSamplesPictureFiles) {

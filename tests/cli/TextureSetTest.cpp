@@ -7,6 +7,7 @@
 #include "files/FileBytes.h"
 #include "imageio/PictureOverWhite.h"
 #include "paint/MapLayer.h"
+#include "recipe/PngRecipe.h"
 #include "recipe/RecipeValues.h"
 #include "support/CommandRun.h"
 #include "support/PictureProbe.h"
@@ -69,6 +70,19 @@ TEST_F(TextureSet, ARecolouredRecipeIsTheRecipeWithItsColoursEditedByHand) {
   const Bytes recoloured = Written();
   ASSERT_EQ(Run({"circle:count=50,colors=000000;808080;FFFFFF", "rect:count=30"}), 0);
   EXPECT_EQ(Written(), recoloured);
+}
+
+// A recipe paints the picture alone, in the colours it names: a map or a recoloured picture that
+// carried one would be painted again wrong.
+TEST_F(TextureSet, OnlyThePictureItselfCarriesItsRecipe) {
+  const auto carried = [&](const std::string& name) {
+    return ReadPngRecipe(ReadWholeFile(File(name), 1 << 24).Bytes).Value.has_value();
+  };
+  ASSERT_EQ(run({"--seed", "7", "--size", "48x40", "-o", File("out.png"), "circle:count=9", "--map", "id=id"}), 0);
+  EXPECT_TRUE(carried("out.png"));
+  EXPECT_FALSE(carried("out-id.png"));
+  ASSERT_EQ(run({"--size", "48x40", "-o", File("re.png"), "circle:count=9", "--recolor", File("two.gpl")}), 0);
+  EXPECT_FALSE(carried("re.png"));
 }
 
 TEST_F(TextureSet, NoiseReachesAMapOnlyWhenItAsksForIt) {

@@ -20,6 +20,9 @@ Scenarios:
              the window's background beside it; Ctrl+wheel over it magnifies 4 times keeping the
              pixel under the pointer (its colour on screen is the picture's), and back out shows
              the picture one to one where it was.
+  journal    A painted picture replaced by New comes back from File > Sessions as it was; a count-0
+             run killed with SIGKILL is told of on the next start's status line, and restoring that
+             session gives what tessmark paints from its recipe, the cut-off run included.
   texturesets  Circles in random colours, then File > Export > Texture set with one map and a normal
              map: the three files are those tessmark paints from the exported recipe with the
              same --map and --normal.
@@ -250,6 +253,7 @@ EXPORT_RECIPE = ("Down", "Down", "Down", "Right", "Down", "Down", "Down")
 EXPORT_TEXTURE_SET = EXPORT_RECIPE + ("Down",)
 IMPORT_PICTURE_FILE = ("Down", "Down", "Right", "Down")
 EXIT = ("Down", "Down", "Down", "Down")
+SESSIONS = ("Down",) * 7
 UNDO = ("Right",)
 FILL = ("Right", "Down", "Down")
 PALETTE = ("Right",) + ("Down",) * 6
@@ -539,6 +543,65 @@ def check_recipe(desktop, pictures, name):
     return open(recipe).read()
 
 
+def status_line_ink(screen, desktop):
+    """Dark pixels along the bottom of the main window, where the status line writes."""
+    rows = window_pixels(screen, desktop)[-24:]
+    return sum(1 for row in rows for value in row[::3] if value < 90)
+
+
+def restore_session(desktop, *keys):
+    """File > Sessions: the newest session and its last step are chosen unless keys move on."""
+    desktop.menu(*SESSIONS)
+    desktop.dialog("Sessions", *keys)
+    time.sleep(2)  # input waits while the steps are painted again
+
+
+def journal(screen, vornade, tessmark, folder):
+    pictures = Pictures(tessmark, folder)
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        quiet = status_line_ink(screen, desktop)
+        new_picture(desktop, 160, 120)
+        paint_circles(desktop, 40)
+        check_recipe(desktop, pictures, "replaced")
+        new_picture(desktop, 160, 120)
+        restore_session(desktop, "Down")
+        desktop.shot("restored-after-new")
+        check_recipe(desktop, pictures, "restored")
+        if bmp_pixels(pictures.as_bmp("restored.png")) != bmp_pixels(pictures.as_bmp("replaced.png")):
+            raise Failure("the previous session's last step is not the picture New replaced")
+        paint_circles(desktop, 0)
+        # Killed only once the journal has recorded how far the run got, however loaded the machine.
+        wait_for("the running count in the journal", lambda: progress_recorded(desktop.data_base))
+        desktop.shot("killed-during-run")
+        desktop.program.kill()
+        desktop.program.wait()
+    finally:
+        desktop.close()
+
+    desktop = Desktop(screen, vornade, folder)
+    try:
+        desktop.shot("started-after-kill")
+        if status_line_ink(screen, desktop) < quiet + 40:
+            raise Failure("no notice on the status line after the program was killed")
+        restore_session(desktop)
+        desktop.shot("restored-after-kill")
+        text = check_recipe(desktop, pictures, "after-kill")
+        circles = [line for line in text.splitlines() if line.startswith("circle:")]
+        if len(circles) != 2 or "count=0," in circles[1]:
+            raise Failure(f"the killed run is not in the restored session's recipe:\n{text}")
+        desktop.exit()
+    finally:
+        desktop.close()
+
+
+def progress_recorded(data):
+    for folder, _, files in os.walk(data):
+        if "progress" in files and os.path.getsize(os.path.join(folder, "progress")) > 0:
+            return True
+    return False
+
+
 def check_painted_recipe(text, colours):
     """What the scenario did shows in the recipe: the palette, the stopped run's count, the undo."""
     lines = [line for line in text.splitlines() if not line.startswith("#")]
@@ -703,7 +766,7 @@ def texturesets(screen, vornade, tessmark, folder):
 
 
 SCENARIOS = {"session": session, "clipboard": clipboard, "keeps": keeps, "recipes": recipes,
-             "magnify": magnify, "texturesets": texturesets}
+             "magnify": magnify, "texturesets": texturesets, "journal": journal}
 
 
 def main():

@@ -7,6 +7,7 @@
 #include "imageio/ui/ClipboardCommands.h"
 #include "imageio/ui/PictureExportCommand.h"
 #include "imageio/ui/PictureFileImport.h"
+#include "journal/ui/SessionsCommand.h"
 #include "palette/ui/PaletteCommand.h"
 #include "preview/ui/PreviewCommand.h"
 #include "recipe/ui/RecipeExportCommand.h"
@@ -26,6 +27,7 @@ void RegisterAllCommands(CommandTable& table) {
   RegisterTextureSetExportCommand(table);
   RegisterPictureFileImportCommand(table);
   RegisterPreviewCommand(table);
+  RegisterSessionsCommand(table);
 }
 
 }  // namespace tessmark

@@ -3,6 +3,7 @@
 #include "app/BuildStamp.h"
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
+#include "app/SessionKeeping.h"
 #include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/PlacementSettings.h"
 
@@ -29,6 +30,7 @@ void NewPicture(CommandContext& c) {
 void SaveAndClose(CommandContext& c) {
   StorePlacement(c.Desktop, c.View.Placement());
   SaveMainConfiguration(c);
+  EndSession(c.State);
   c.View.EndProgram();
 }
 

@@ -15,6 +15,7 @@ bool LivePainting::EscapePressed() {
     context_.View.ShowPainting(RunningStatus(command_, shapes));
     pacer_.Shown(now, context_.Desktop.SteadyMilliseconds());
   }
+  if (Progress) Progress(shapes, now);
   return context_.Desktop.EscapePressed();
 }
 

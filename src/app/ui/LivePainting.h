@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -18,6 +19,8 @@ class LivePainting {
   bool EscapePressed();
   // Whether the coming poll shows the picture, by the clock reading that poll then goes by.
   bool PictureWanted();
+  // Hears, at every poll, the shapes painted so far and the clock reading.
+  std::function<void(std::int64_t shapes, std::int64_t steadyMs)> Progress;
 
  private:
   CommandContext& context_;

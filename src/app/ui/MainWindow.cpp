@@ -12,6 +12,7 @@
 #include "app/BuildStamp.h"
 #include "app/CommandMessages.h"
 #include "app/MainMenu.h"
+#include "app/SessionKeeping.h"
 #include "app/ui/ConfigurationFileCommands.h"
 #include "app/ui/FileCommands.h"
 #include "app/ui/MenuShortcuts.h"
@@ -79,6 +80,8 @@ MainWindow::MainWindow(Start start)
   LoadMainConfiguration(context_);
   RestorePlacement();
   LayoutScrollBars();
+  StartJournal(state_);
+  if (TakeUnexpectedEnd(state_.Journal.Folder())) statusBar()->showMessage(QString::fromStdString(UnexpectedEndNotice));
 }
 
 MainWindow::~MainWindow() = default;
@@ -108,12 +111,21 @@ QAction* MainWindow::CommandAction(int id) const {
   return found == actions_.end() ? nullptr : found->second;
 }
 
+// A notice stays on the status line until the next command; the journal is kept after each.
 bool MainWindow::RunCommand(int id) {
+  statusBar()->clearMessage();
   commandRunning_ = true;
   const bool known = commands_.Run(id, context_);
   commandRunning_ = false;
+  KeepJournal();
   if (std::exchange(closeHeld_, false)) close();
   return known;
+}
+
+void MainWindow::KeepJournal() {
+  KeepSession(state_, desktop_.CurrentTime());
+  if (const std::optional<std::string> failure = state_.Journal.TakeFailure())
+    statusBar()->showMessage(QString::fromStdString(*failure));
 }
 
 void MainWindow::RebuildDisplay() {
@@ -188,7 +200,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
   for (const QUrl& url : event->mimeData()->urls())
     paths.push_back((url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString());
   event->acceptProposedAction();
+  statusBar()->clearMessage();
   ImportDroppedFiles(context_, paths);
+  KeepJournal();
 }
 
 }  // namespace tessmark

@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow, public MainView {
   void RestorePlacement();
   // The picture's size and zoom, and the pixel under the pointer, on the status line.
   void ShowReadout();
+  // Keeps the session's journal after a command, telling once when it cannot.
+  void KeepJournal();
 
   Workspace state_;
   std::unique_ptr<QtPlatform> ownDesktop_;

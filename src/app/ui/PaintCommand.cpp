@@ -3,6 +3,7 @@
 #include <new>
 
 #include "app/CommandMessages.h"
+#include "app/SessionKeeping.h"
 #include "app/ui/LivePainting.h"
 #include "recipe/OperationTable.h"
 
@@ -51,6 +52,9 @@ void RunGenerator(CommandContext& c, const PaintOperation& operation) {
   paint.PictureWanted = [&live] { return live.PictureWanted(); };
   std::optional<std::uint32_t> seed;  // asked once painting starts; not at all when a load failed
   paint.Seed = [source = std::move(paint.Seed), &seed] { return *(seed = source()); };
+  live.Progress = [&c, &seed, kind = operation.Kind](std::int64_t shapes, std::int64_t now) {
+    if (seed) RecordRunProgress(c.State, kind, *seed, shapes, now);
+  };
   GeneratorOutcome outcome;
   c.Desktop.RunBusy([&] { outcome = GenerateWithinMemory(c, operation, paint); });
   Workspace& s = c.State;

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "base/UserMessage.h"
+#include "journal/SessionListing.h"
 #include "picture/Color.h"
 #include "recipe/OperationStep.h"
 #include "settings/ParameterRecords.h"
@@ -59,6 +60,8 @@ class Platform {
   virtual bool RunParameterDialog(RecordDialogKind dialog, Settings& settings) = 0;
   // "Information !": whether "Don't show this information !" was ticked when it closed with OK.
   virtual bool ShowEscapeInformation() = 0;
+  // The Sessions window over the kept sessions (newest first): the session and step chosen.
+  virtual std::optional<SessionChoice> ChooseSession(const std::vector<SessionListing>& sessions) = 0;
   virtual void ShowAboutBox(const std::string& text) = 0;
   virtual void ShowProgramAbout() = 0;
 

@@ -14,6 +14,7 @@
 #include "app/FileFilter.h"
 #include "app/ui/AboutDialogs.h"
 #include "app/ui/EscapeInformationDialog.h"
+#include "journal/ui/SessionsDialog.h"
 #include "settings/ui/ParameterDialogs.h"
 
 namespace tessmark {
@@ -112,6 +113,10 @@ bool QtPlatform::ShowEscapeInformation() {
   EscapeInformationDialog dialog(owner_);
   dialog.exec();
   return dialog.DontShowAgain();
+}
+
+std::optional<SessionChoice> QtPlatform::ChooseSession(const std::vector<SessionListing>& sessions) {
+  return RunSessionsDialog(owner_, sessions);
 }
 
 void QtPlatform::ShowAboutBox(const std::string& text) { RunAboutBox(owner_, text); }

@@ -22,6 +22,7 @@ class QtPlatform : public Platform {
   QWidget* SetDialogOwner(QWidget* owner) override;
   bool RunParameterDialog(RecordDialogKind dialog, Settings& settings) override;
   bool ShowEscapeInformation() override;
+  std::optional<SessionChoice> ChooseSession(const std::vector<SessionListing>& sessions) override;
   void ShowAboutBox(const std::string& text) override;
   void ShowProgramAbout() override;
   void RunBusy(const std::function<void()>& work) override;

@@ -5,6 +5,7 @@
 #include "imageio/PictureFile.h"
 #include "imageio/PictureOverWhite.h"
 #include "imageio/ui/PictureFileFilters.h"
+#include "recipe/RecipeReading.h"
 
 namespace tessmark {
 namespace {
@@ -40,7 +41,11 @@ void ChoosePictureFile(CommandContext& c) {
 void ImportPictureFile(CommandContext& c, const std::string& path) {
   std::optional<Picture> picture = ReadPicture(c, path);
   if (!picture || !c.CheckPictureSize(picture->Width, picture->Height) || !c.TakeUndoSnapshot()) return;
+  const std::int32_t width = picture->Width, height = picture->Height;
   StartTakenInPicture(c.State, std::move(*picture));
+  // A picture that says how it was painted goes on from that recipe, so that a later recipe export
+  // paints its whole history again.
+  if (Parsed<Recipe> carried = CarriedRecipeOf(path, width, height)) c.State.PictureRecipe = std::move(*carried.Value);
   c.ResetView();
   c.RebuildDisplay();
 }

@@ -6,6 +6,8 @@
 #include "app/CommandMessages.h"
 #include "imageio/BmpFile.h"
 #include "imageio/JpegEncoder.h"
+#include "imageio/PictureWrite.h"
+#include "settings/Directories.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "ui/support/CommandFixture.h"
@@ -58,6 +60,18 @@ TEST_F(PictureFileImport, TakesTheSnapshotSoAnnulerBringsTheOldPictureBackAndRes
   Open(folder.File("b.jpeg"));
   EXPECT_EQ(state.CurrentPicture->Width, 20);
   EXPECT_TRUE(desktop.Messages.empty());
+}
+
+// So that a recipe export of what follows paints the imported picture's history too.
+TEST_F(PictureFileImport, APngThatCarriesItsRecipeGoesOnFromIt) {
+  Start();
+  state.ProgramDirectory = ProgramDirectory();  // where the build keeps the PNG reader
+  const std::string path = folder.File("r.png");
+  ASSERT_EQ(WritePictureFile(path, pattern, FindPictureFormat(PictureFormatId::Png), {}, "--size 20x10\nrect:seed=9\n"), 0);
+  Open(path);
+  EXPECT_FALSE(state.PictureRecipe.Start.StartPicture);
+  ASSERT_EQ(state.PictureRecipe.Steps.size(), 1u);
+  EXPECT_EQ(state.PictureRecipe.Steps[0].Seed, 9u);
 }
 
 TEST_F(PictureFileImport, EachBadFileIsOneMessageAndChangesNothing) {

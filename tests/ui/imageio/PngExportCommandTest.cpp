@@ -7,6 +7,9 @@
 
 #include "app/CommandIds.h"
 #include "app/CommandMessages.h"
+#include "files/FileBytes.h"
+#include "recipe/PngRecipe.h"
+#include "recipe/Recipe.h"
 #include "support/TempFolder.h"
 #include "support/TestPictures.h"
 #include "ui/support/CommandFixture.h"
@@ -64,6 +67,25 @@ TEST_F(PngExport, AFailedWriteNamesTheFileAndTheReasonAndLeavesNothing) {
   EXPECT_EQ(desktop.Messages,
             std::vector{MainMessage("Cannot write " + folder.File("missing/out.png") + ": No such file or directory")});
   EXPECT_EQ(FilesInFolder(), 0u);
+}
+
+TEST_F(PngExport, CarriesTheRecipeUnlessLeftOutOrItsStartHasNoFile) {
+  state.CurrentPicture = test::PatternPicture(8, 8);
+  const auto carried = [&](const std::string& name) {
+    ExportAs(name);
+    return ReadPngRecipe(ReadWholeFile(folder.File(name), 1 << 20).Bytes);
+  };
+  state.PictureRecipe = WhiteRecipe(8, 8);
+  EXPECT_EQ(carried("with.png").Value, "--size 8x8\n");
+  EXPECT_TRUE(FileHolds("with.png", *state.CurrentPicture));
+  desktop.Store["pngwithoutrecipe"] = 1;
+  EXPECT_EQ(carried("without.png").Error, "carries no recipe");
+  desktop.Store.clear();
+  state.PictureRecipe = TakenInRecipe(*state.CurrentPicture);
+  EXPECT_EQ(carried("taken.png").Error, "carries no recipe");
+  state.Journal = SessionJournal(folder.File("sessions"), "test");
+  state.Journal.Keep(state.PictureRecipe, *state.CurrentPicture, 0);
+  EXPECT_EQ(carried("kept.png").Value->rfind("--input sessions/starts/", 0), 0u) << "the journal's copy of the start";
 }
 
 }  // namespace

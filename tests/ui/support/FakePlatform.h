@@ -33,6 +33,8 @@ class FakePlatform : public Platform {
   std::deque<DialogScript> Dialogs;
   std::vector<RecordDialogKind> DialogsShown;
   std::deque<bool> InformationAnswers;
+  std::deque<std::optional<SessionChoice>> SessionChoices;
+  std::vector<std::vector<SessionListing>> SessionsShown;
   std::vector<std::string> AboutTexts;
   int ProgramAboutCount = 0;
   std::deque<bool> EscapeAnswers;  // then false
@@ -90,6 +92,11 @@ class FakePlatform : public Platform {
   bool ShowEscapeInformation() override {
     Events.push_back("information");
     return InformationAnswers.empty() ? false : Pop(InformationAnswers);
+  }
+  std::optional<SessionChoice> ChooseSession(const std::vector<SessionListing>& sessions) override {
+    Events.push_back("sessions");
+    SessionsShown.push_back(sessions);
+    return SessionChoices.empty() ? std::nullopt : Pop(SessionChoices);
   }
   void ShowAboutBox(const std::string& text) override {
     Events.push_back("about");
