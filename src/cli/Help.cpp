@@ -13,8 +13,8 @@ namespace {
 constexpr char Usage[] = R"(Usage: tessmark [--size WxH | --input FILE] [--seed N] [--config FILE.gccfg]
                 [--palette FILE.gpal|FILE.gpl] [--connectable | --no-connectable] [--mix FROM-TO]
                 [--blend-color RRGGBB|none] [--recolor FILE] [--map NAME=FILE|id[,...]]...
-                [--normal NAME=FROM[,...]]... [--threads N] [--no-recipe] -o {OUT} OPERATION...
-                [@FILE...]
+                [--normal NAME=FROM[,...]]... [--threads N] [--no-recipe]
+                -o {OUT} OPERATION... [@FILE...]
 
 Paints a picture with the generators of the desktop program, without a window, and writes it to
 OUT. With the same seed the picture is the same, pixel for pixel, on every run and every machine.
