@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "picture/CrossingLine.h"
+#include "picture/Picture.h"
+#include "picture/RowWrites.h"
+
+namespace tessmark {
+
+// How many times the lines of an outline write each pixel of a wrap-around picture row, worked
+// out from the lines rather than their steps, as PolygonCounts does for filled shapes.
+//
+// A line's steps land where doubles round them. Every step but a few lands where the exact
+// fraction truncates, which is a floor line: a pixel a row for the pass along y, a run a row for
+// the pass along x. The few steps whose exact place lies too near a whole number for the rounding
+// to be sure of are found from the slope alone, and moved to where the doubles put them.
+class LineCounts {
+ public:
+  LineCounts(std::int32_t width, std::int32_t height) : width_(width), height_(height) {}
+
+  // Takes the writes of DrawLine from `from` towards `to`, unless too many of its steps lie near a
+  // rounding boundary: false then, and nothing taken.
+  bool Add(Point from, Point to);
+
+  // Adds to `writes` (just started) the writes of every line onto picture row `row`.
+  void CountRow(std::int32_t row, RowWrites& writes) const;
+
+ private:
+  // One pass of a line: step k (0 <= k < Count) at Main + Step k along, and across at the
+  // truncation of Cross + k Rise / Run (Run > 0) where the doubles do not say otherwise.
+  struct Pass {
+    std::int64_t Main, Step, Count, Cross, Rise, Run;
+    bool AcrossIsRow;
+  };
+  // A run of writes starts (Sign 1) or ends (-1) at Column, counted in whole columns.
+  struct Mark {
+    std::int32_t Row;
+    std::int64_t Column, Sign;
+  };
+  // Writes on rows Main + Step k, k in From ... To - 1, at floor((A + B k) / Run).
+  struct Part {
+    std::int64_t From, To;
+    Int128 A;
+  };
+  bool Rounded(const Pass& pass, std::vector<Mark>& moved) const;
+  void AddPart(const Pass& pass, const Part& part);
+  void AddPixels(const Pass& pass, const Part& part);
+  void AddRuns(const Pass& pass, const Part& part);
+  void AddPixel(std::vector<Mark>& marks, std::int64_t x, std::int64_t y, std::int64_t sign) const;
+
+  std::int32_t width_, height_;
+  std::vector<CrossingLine> starts_, ends_;      // lines of run starts and ends
+  std::vector<CrossingLine> upStarts_, upEnds_;  // the same for rows counted upwards, as row -1 - y
+  std::vector<Mark> marks_;                      // single starts and ends, by picture row
+};
+
+}  // namespace tessmark
