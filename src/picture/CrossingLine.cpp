@@ -43,8 +43,15 @@ Int128 FloorDivide(Int128 a, Int128 b) {
 }
 
 CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1,
-                           std::int32_t width, std::int32_t height)
-    : p_(p), q_(q), d_(d), y0_(y0), rows_(std::max<std::int64_t>(y1 - y0, 0)), width_(width), height_(height) {
+                           std::int32_t width, std::int32_t height, bool pixels)
+    : p_(p),
+      q_(q),
+      d_(d),
+      y0_(y0),
+      rows_(std::max<std::int64_t>(y1 - y0, 0)),
+      width_(width),
+      height_(height),
+      pixels_(pixels) {
   if (rows_ == 0) return;
   const Plan best = BestPlan();
   cost_ = best.Cost;
@@ -134,15 +141,15 @@ CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
 inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign,
                                    RowWrites::ExactSteps writes) const {
   if (drift_ == 0 || (columnWhole_ != 0 && phase.Next >= steps)) {  // the whole chain on one column
-    writes.AddFrom(at.Column, sign * steps);
+    Write(writes, at.Column, sign * steps);
   } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
-    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) writes.AddFrom(at.Column, sign);
+    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) Write(writes, at.Column, sign);
   } else {
     // Runs of steps on one column, then the next column over (to the left when drifting left).
     std::int64_t taken = 0;
     for (;;) {
       const std::int64_t end = std::min(phase.Next, steps);
-      writes.AddFrom(at.Column, sign * (end - taken));
+      Write(writes, at.Column, sign * (end - taken));
       if (end == steps) return;
       taken = end;
       at.Column += drift_ < 0 ? -1 : 1;
@@ -158,7 +165,7 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   const Int128 c = p_ + Int128{q_} * (y0_ + t);
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
-  laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
   Position at{0, 0};
   Step(at, MoveBy(c));
   // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.

@@ -93,9 +93,7 @@ void LineCounts::AddPixels(const Pass& pass, const Part& part) {
   const std::int64_t s = pass.Step;
   const Int128 p = part.A - Int128{s} * pass.Rise * pass.Main;
   const std::int64_t y0 = s > 0 ? pass.Main + part.From : pass.Main - part.To + 1;
-  const std::int64_t y1 = y0 + part.To - part.From;
-  starts_.emplace_back(p, s * pass.Rise, pass.Run, y0, y1, width_, height_);
-  ends_.emplace_back(p + pass.Run, s * pass.Rise, pass.Run, y0, y1, width_, height_);  // a column on
+  starts_.emplace_back(p, s * pass.Rise, pass.Run, y0, y0 + part.To - part.From, width_, height_, true);
 }
 
 // One run a row, from the first step landing on the row to the first on the next.
