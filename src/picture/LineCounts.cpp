@@ -93,7 +93,7 @@ void LineCounts::AddPixels(const Pass& pass, const Part& part) {
   const std::int64_t s = pass.Step;
   const Int128 p = part.A - Int128{s} * pass.Rise * pass.Main;
   const std::int64_t y0 = s > 0 ? pass.Main + part.From : pass.Main - part.To + 1;
-  starts_.emplace_back(p, s * pass.Rise, pass.Run, y0, y0 + part.To - part.From, width_, height_, true);
+  pixels_.emplace_back(p, s * pass.Rise, pass.Run, y0, y0 + part.To - part.From, width_, height_, true);
 }
 
 // One run a row, from the first step landing on the row to the first on the next.
@@ -115,18 +115,37 @@ void LineCounts::AddRuns(const Pass& pass, const Part& part) {
   // Row y's first step: j = ceil((y Run - a) / b).
   const Int128 p = Int128{first} * b - a + b - 1;
   const auto y0 = static_cast<std::int64_t>(firstRow), y1 = static_cast<std::int64_t>(lastRow);
-  (up ? upStarts_ : starts_).emplace_back(p, pass.Run, b, y0 + 1, y1 + 1, width_, height_);
-  (up ? upEnds_ : ends_).emplace_back(p + pass.Run, pass.Run, b, y0, y1, width_, height_);
+  // The ends, on rows y0 ... y1 - 1, are the starts of the rows after.
+  (up ? upRuns_ : runs_).Lines.emplace_back(p, pass.Run, b, y0 + 1, y1 + 1, width_, height_);
+}
+
+// sign times the writes of the run starts onto `row` (wrapped), counted afresh unless they were
+// the last counted: each row's starts are the row before's ends.
+void LineCounts::AddRuns(Runs& runs, std::int64_t row, std::int64_t sign, RowWrites::ExactSteps steps,
+                         std::uint64_t& laps) const {
+  if (runs.Lines.empty()) return;
+  if (runs.Row != row || runs.First != steps.First) {
+    runs.Steps.assign(static_cast<std::size_t>(steps.Columns) + 1, 0);
+    runs.Laps = 0;
+    const RowWrites::ExactSteps kept{runs.Steps.data(), steps.First, steps.Columns};
+    for (const CrossingLine& line : runs.Lines) line.AddTo(static_cast<std::int32_t>(row), 1, kept, runs.Laps);
+    runs.Row = row;
+    runs.First = steps.First;
+  }
+  for (std::size_t x = 0; x < runs.Steps.size(); ++x) steps.Steps[x] += sign * runs.Steps[x];
+  laps += static_cast<std::uint64_t>(sign) * runs.Laps;
 }
 
 void LineCounts::CountRow(std::int32_t row, RowWrites& writes) const {
   std::uint64_t laps = 0;
   const RowWrites::ExactSteps steps = writes.Exact();
-  const std::int32_t upRow = height_ - 1 - row;
-  for (const CrossingLine& line : starts_) line.AddTo(row, 1, steps, laps);
-  for (const CrossingLine& line : ends_) line.AddTo(row, -1, steps, laps);
-  for (const CrossingLine& line : upStarts_) line.AddTo(upRow, 1, steps, laps);
-  for (const CrossingLine& line : upEnds_) line.AddTo(upRow, -1, steps, laps);
+  for (const CrossingLine& line : pixels_) line.AddTo(row, 1, steps, laps);
+  // In this order, the runs kept from the row before serve first.
+  AddRuns(runs_, row, 1, steps, laps);
+  AddRuns(runs_, std::int64_t{row} + 1, -1, steps, laps);
+  const std::int64_t upRow = height_ - 1 - row;
+  AddRuns(upRuns_, upRow + 1, -1, steps, laps);
+  AddRuns(upRuns_, upRow, 1, steps, laps);
   const auto [first, last] = std::equal_range(marks_.begin(), marks_.end(), Mark{row, 0, 0},
                                               [](const Mark& a, const Mark& b) { return a.Row < b.Row; });
   for (auto mark = first; mark != last; ++mark) {

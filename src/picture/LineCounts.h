@@ -50,10 +50,22 @@ class LineCounts {
   void AddRuns(const Pass& pass, const Part& part);
   void AddPixel(std::vector<Mark>& marks, std::int64_t x, std::int64_t y, std::int64_t sign) const;
 
+  // Lines of run starts, and what they wrote onto the row counted last.
+  struct Runs {
+    std::vector<CrossingLine> Lines;
+    std::vector<std::int64_t> Steps;
+    std::uint64_t Laps = 0;
+    std::int64_t Row = -1;
+    std::int32_t First = -1;
+  };
+  void AddRuns(Runs& runs, std::int64_t row, std::int64_t sign, RowWrites::ExactSteps steps, std::uint64_t& laps) const;
+
   std::int32_t width_, height_;
-  std::vector<CrossingLine> starts_, ends_;      // lines of run starts and ends
-  std::vector<CrossingLine> upStarts_, upEnds_;  // the same for rows counted upwards, as row -1 - y
-  std::vector<Mark> marks_;                      // single starts and ends, by picture row
+  std::vector<CrossingLine> pixels_;  // one pixel a row
+  // Runs along rows, those rising counted upwards as row -1 - y. Counting a row keeps its runs
+  // for the next.
+  mutable Runs runs_, upRuns_;
+  std::vector<Mark> marks_;  // single starts and ends, by picture row
 };
 
 }  // namespace tessmark
