@@ -20,6 +20,22 @@ constexpr std::int64_t MostNearSteps = 1 << 17;
 
 }  // namespace
 
+LineCounts::LineCounts(std::span<const Point> points, std::int64_t fewestSteps, std::int32_t width,
+                       std::int32_t height)
+    : width_(width), height_(height) {
+  for (std::size_t k = 1; k <= points.size(); ++k) {
+    const Point from = points[k - 1], to = points[k % points.size()];
+    counted_.push_back(Steps(from, to) >= fewestSteps && Add(from, to));
+  }
+  std::sort(marks_.begin(), marks_.end(), [](const Mark& a, const Mark& b) { return a.Row < b.Row; });
+}
+
+std::int64_t LineCounts::Steps(Point from, Point to) {
+  return std::llabs(std::int64_t{to.X} - from.X) + std::llabs(std::int64_t{to.Y} - from.Y);
+}
+
+// Takes the writes of DrawLine from `from` towards `to`, unless too many of its steps lie near a
+// rounding boundary: false then, and nothing taken.
 bool LineCounts::Add(Point from, Point to) {
   const std::int64_t dx = std::int64_t{to.X} - from.X, dy = std::int64_t{to.Y} - from.Y;
   std::vector<Pass> passes;
@@ -46,7 +62,6 @@ bool LineCounts::Add(Point from, Point to) {
     AddPart(pass, {zero, pass.Count, pass.Rise > 0 ? start : ceiling});
   }
   marks_.insert(marks_.end(), moved.begin(), moved.end());
-  std::sort(marks_.begin(), marks_.end(), [](const Mark& a, const Mark& b) { return a.Row < b.Row; });
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "picture/CrossingLine.h"
@@ -18,11 +19,15 @@ namespace tessmark {
 // to be sure of are found from the slope alone, and moved to where the doubles put them.
 class LineCounts {
  public:
-  LineCounts(std::int32_t width, std::int32_t height) : width_(width), height_(height) {}
+  // Takes the lines of the closed outline of at least `fewestSteps` steps, save those with too many
+  // steps near a rounding boundary.
+  LineCounts(std::span<const Point> points, std::int64_t fewestSteps, std::int32_t width, std::int32_t height);
 
-  // Takes the writes of DrawLine from `from` towards `to`, unless too many of its steps lie near a
-  // rounding boundary: false then, and nothing taken.
-  bool Add(Point from, Point to);
+  // How many steps DrawLine takes from `from` to `to`, within one.
+  static std::int64_t Steps(Point from, Point to);
+
+  // Whether the line from point k - 1 to point k (k = points.size() for the last) was taken.
+  bool Counted(std::size_t k) const { return counted_[k - 1]; }
 
   // Adds to `writes` (just started) the writes of every line onto picture row `row`.
   void CountRow(std::int32_t row, RowWrites& writes) const;
@@ -35,6 +40,8 @@ class LineCounts {
     bool AcrossIsRow;
   };
   // A run of writes starts (Sign 1) or ends (-1) at Column, counted in whole columns.
+  bool Add(Point from, Point to);
+
   struct Mark {
     std::int32_t Row;
     std::int64_t Column, Sign;
@@ -66,6 +73,7 @@ class LineCounts {
   // for the next.
   mutable Runs runs_, upRuns_;
   std::vector<Mark> marks_;  // single starts and ends, by picture row
+  std::vector<bool> counted_;
 };
 
 }  // namespace tessmark

@@ -58,18 +58,16 @@ void FillRow(const SpanPainter& painter, std::span<const Point> points, const Bo
 // and those whose rounding would take too long to pin down, are drawn as they are.
 void DrawOutline(const Canvas& canvas, std::span<const Point> points, Color c) {
   const Picture& picture = canvas.Target;
-  const auto steps = [](Point a, Point b) { return std::llabs(std::int64_t{b.X} - a.X) + std::llabs(std::int64_t{b.Y} - a.Y); };
   std::int64_t total = 0;
-  for (std::size_t k = 1; k <= points.size(); ++k) total += steps(points[k - 1], points[k % points.size()]);
+  for (std::size_t k = 1; k <= points.size(); ++k) total += LineCounts::Steps(points[k - 1], points[k % points.size()]);
   SpanPainter painter(canvas, c);
   const bool counted = painter.CountsWrites(total, 1);
-  LineCounts counts(picture.Width, picture.Height);
-  // Counting a line costs about as much as stepping this far along it, for every row of the picture.
-  const std::int64_t worthCounting = 64 * std::int64_t{picture.Height};
+  // Counting a line costs about as much as a step of it for every row of the picture.
+  const LineCounts counts(counted ? points : std::span<const Point>{}, picture.Height, picture.Width, picture.Height);
   for (std::size_t k = 1; k <= points.size(); ++k) {
     const Point& from = points[k - 1];
     const Point& to = points[k % points.size()];
-    if (!counted || steps(from, to) < worthCounting || !counts.Add(from, to)) DrawLine(canvas, c, from.X, from.Y, to.X, to.Y);
+    if (!counted || !counts.Counted(k)) DrawLine(canvas, c, from.X, from.Y, to.X, to.Y);
   }
   if (counted) painter.PaintCounted(counts);
 }
