@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "picture/Canvas.h"
 #include "picture/LineSteps.h"
@@ -132,6 +133,13 @@ void LineCounts::AddRuns(const Pass& pass, const Part& part) {
   const auto y0 = static_cast<std::int64_t>(firstRow), y1 = static_cast<std::int64_t>(lastRow);
   // The ends, on rows y0 ... y1 - 1, are the starts of the rows after.
   (up ? upRuns_ : runs_).Lines.emplace_back(p, pass.Run, b, y0 + 1, y1 + 1, width_, height_);
+}
+
+std::int64_t LineCounts::Cost() const {
+  std::int64_t cost = static_cast<std::int64_t>(marks_.size());
+  for (const std::vector<CrossingLine>* lines : {&pixels_, &std::as_const(runs_).Lines, &std::as_const(upRuns_).Lines})
+    for (const CrossingLine& line : *lines) cost += line.Cost();
+  return cost;
 }
 
 // sign times the writes of the run starts onto `row` (wrapped), counted afresh unless they were

@@ -29,6 +29,9 @@ class LineCounts {
   // Whether the line from point k - 1 to point k (k = points.size() for the last) was taken.
   bool Counted(std::size_t k) const { return counted_[k - 1]; }
 
+  // About how many steps counting every picture row takes.
+  std::int64_t Cost() const;
+
   // Adds to `writes` (just started) the writes of every line onto picture row `row`.
   void CountRow(std::int32_t row, RowWrites& writes) const;
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
+#include "picture/LineCounts.h"
 #include "picture/Rasterisers.h"
 #include "support/PaintFixture.h"
 
@@ -36,6 +38,20 @@ TEST(LineCounts, LongOutlinesEndAsDrawnStepByStep) {
       DrawLine(Canvas{drawn, true, weight}, {9, 180, 77}, a.X, a.Y, b.X, b.Y);
     }
     EXPECT_TRUE(test::SamePixels(counted, drawn)) << "outline " << i;
+  }
+}
+
+// Drawing a line there and back would take up to eight billion steps; counting takes both lines,
+// in any direction, and costs a small share of that.
+TEST(LineCounts, CountsTheLongestLinesForASmallShareOfTheirSteps) {
+  constexpr double Longest = 2'147'483'647;
+  for (int degrees = 0; degrees < 360; degrees += 13) {
+    const double theta = degrees / 180.0 * 3.14159265358979;
+    const Point end{TruncateToInt32(std::cos(theta) * Longest), TruncateToInt32(std::sin(theta) * Longest)};
+    const std::vector<Point> there{{0, 0}, end};
+    const LineCounts counts(there, 1, 2048, 2048);
+    EXPECT_TRUE(counts.Counted(1) && counts.Counted(2)) << degrees << " degrees";
+    EXPECT_LE(counts.Cost() * 6, 2 * LineCounts::Steps(there[0], end)) << degrees << " degrees";
   }
 }
 
