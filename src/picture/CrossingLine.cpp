@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "picture/Canvas.h"
 
@@ -70,6 +71,27 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   const std::int64_t way = drift_ < 0 ? -1 : 1;
   hopPhase_ = InDrifts(-way * hop_.Rest);
   carry_ = InDrifts(way * d_);
+}
+
+std::int64_t CrossingLine::FewestPerColumn() const {
+  // The rows landing on a picture row cross it at the same points round the lap, only moved, so
+  // a column holds at least the fewest points of any Parts - 1 bins running round.
+  constexpr std::int64_t Parts = 4;
+  const std::int64_t landings = std::min<std::int64_t>(rows_ / height_, 1 << 20);
+  if (landings == 0 || width_ > RowWrites::MaxColumns) return 0;
+  const std::int64_t lap = d_ * width_;  // below 2^53
+  const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
+  std::vector<std::int64_t> bins(static_cast<std::size_t>(Parts * width_));
+  for (std::int64_t j = 0, at = 0; j < landings; ++j, at = at + step < lap ? at + step : at + step - lap)
+    ++bins[static_cast<std::size_t>(at * Parts / d_)];
+  std::int64_t window = 0;
+  for (std::size_t k = 0; k + 1 < Parts; ++k) window += bins[k];
+  std::int64_t fewest = window;
+  for (std::size_t k = 0; k < bins.size(); ++k) {
+    window += bins[(k + Parts - 1) % bins.size()] - bins[k];
+    fewest = std::min(fewest, window);
+  }
+  return fewest;
 }
 
 // The continued fraction of the drift per picture height, in picture widths: its convergents'

@@ -29,6 +29,19 @@ LineCounts::LineCounts(std::span<const Point> points, std::int64_t fewestSteps, 
     counted_.push_back(Steps(from, to) >= fewestSteps && Add(from, to));
   }
   std::sort(marks_.begin(), marks_.end(), [](const Mark& a, const Mark& b) { return a.Row < b.Row; });
+  // A long line's pass along y alone may write every pixel over and over.
+  const auto longest = std::max_element(pixels_.begin(), pixels_.end(),
+                                        [](const CrossingLine& a, const CrossingLine& b) { return a.Cost() < b.Cost(); });
+  if (longest == pixels_.end()) return;
+  // Less what steps near a boundary took from any one pixel.
+  std::sort(taken_.begin(), taken_.end());
+  std::int64_t most = 0;
+  for (auto at = taken_.begin(); at != taken_.end();) {
+    const auto next = std::upper_bound(at, taken_.end(), *at);
+    most = std::max<std::int64_t>(most, next - at);
+    at = next;
+  }
+  fewest_ = longest->FewestPerColumn() - most;
 }
 
 std::int64_t LineCounts::Steps(Point from, Point to) {
@@ -50,8 +63,10 @@ bool LineCounts::Add(Point from, Point to) {
     passes.push_back({from.Y, dy > 0 ? 1 : -1, std::llabs(dy), from.X, dx, std::llabs(dy), false});
   }
   std::vector<Mark> moved;
+  std::vector<Pixel> taken;
   for (const Pass& pass : passes)
-    if (!Rounded(pass, moved)) return false;
+    if (!Rounded(pass, moved, taken)) return false;
+  taken_.insert(taken_.end(), taken.begin(), taken.end());
   for (const Pass& pass : passes) {
     // The truncation is a floor where the exact place is not negative, a ceiling where it is.
     const Int128 start = Int128{pass.Cross} * pass.Run, ceiling = start + pass.Run - 1;
@@ -68,7 +83,7 @@ bool LineCounts::Add(Point from, Point to) {
 
 // Adds, for the steps near a boundary that the doubles put elsewhere, a write taken from the exact
 // place and one given to the rounded place.
-bool LineCounts::Rounded(const Pass& pass, std::vector<Mark>& moved) const {
+bool LineCounts::Rounded(const Pass& pass, std::vector<Mark>& moved, std::vector<Pixel>& taken) const {
   const std::int64_t g = std::gcd(std::llabs(pass.Rise), pass.Run), q = pass.Run / g;
   const std::int64_t slack = q >> SureBits;
   // Then only steps at whole numbers are near one, and doubles hold those exactly.
@@ -83,7 +98,9 @@ bool LineCounts::Rounded(const Pass& pass, std::vector<Mark>& moved) const {
     const std::int64_t rounded = LineCross(static_cast<std::int32_t>(pass.Cross), static_cast<std::int64_t>(k), slope);
     if (rounded == exact) continue;
     const std::int64_t main = pass.Main + pass.Step * static_cast<std::int64_t>(k);
-    AddPixel(moved, pass.AcrossIsRow ? main : exact, pass.AcrossIsRow ? exact : main, -1);
+    const std::int64_t x = pass.AcrossIsRow ? main : exact, y = pass.AcrossIsRow ? exact : main;
+    taken.push_back({WrapCoordinate64(x, width_), WrapCoordinate64(y, height_)});
+    AddPixel(moved, x, y, -1);
     AddPixel(moved, pass.AcrossIsRow ? main : rounded, pass.AcrossIsRow ? rounded : main, 1);
   }
   return true;
@@ -160,6 +177,10 @@ void LineCounts::AddRuns(Runs& runs, std::int64_t row, std::int64_t sign, RowWri
 }
 
 void LineCounts::CountRow(std::int32_t row, RowWrites& writes) const {
+  if (fewest_ >= writes.Enough()) {  // then more writes change nothing
+    writes.AddEverywhere(writes.Enough());
+    return;
+  }
   std::uint64_t laps = 0;
   const RowWrites::ExactSteps steps = writes.Exact();
   for (const CrossingLine& line : pixels_) line.AddTo(row, 1, steps, laps);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "picture/CrossingLine.h"
@@ -54,7 +55,8 @@ class LineCounts {
     std::int64_t From, To;
     Int128 A;
   };
-  bool Rounded(const Pass& pass, std::vector<Mark>& moved) const;
+  using Pixel = std::pair<std::int32_t, std::int32_t>;  // column, row
+  bool Rounded(const Pass& pass, std::vector<Mark>& moved, std::vector<Pixel>& taken) const;
   void AddPart(const Pass& pass, const Part& part);
   void AddPixels(const Pass& pass, const Part& part);
   void AddRuns(const Pass& pass, const Part& part);
@@ -76,6 +78,8 @@ class LineCounts {
   // for the next.
   mutable Runs runs_, upRuns_;
   std::vector<Mark> marks_;  // single starts and ends, by picture row
+  std::vector<Pixel> taken_;  // where steps near a boundary were taken from
+  std::int64_t fewest_ = 0;   // writes every pixel has at least
   std::vector<bool> counted_;
 };
 

@@ -18,8 +18,8 @@ struct Outline {
 
 // Outlines writing each pixel dozens of times, too few for it to settle at weight 1, are counted
 // line by line; each must end as its lines drawn step by step: every direction, straight runs both ways, slopes of small
-// fractions, and lines far out whose exact steps come so near a whole row or column that the
-// doubles' rounding moves them over.
+// fractions, lines far out whose exact steps come so near a whole row or column that the
+// doubles' rounding moves them over, and one writing every pixel often enough for it to settle.
 TEST(LineCounts, LongOutlinesEndAsDrawnStepByStep) {
   const std::vector<Outline> outlines{
       {{{0, 0}, {300'001, 7}, {300'000, -90'001}}, 128, 128, 1},
@@ -28,6 +28,7 @@ TEST(LineCounts, LongOutlinesEndAsDrawnStepByStep) {
       {{{1, 1}, {3 * 200'000 + 1, 200'001}, {1, 4 * 200'000 + 1}}, 256, 256, 255},
       {{{0, -1'787'992'724}, {16'738'262, -1'774'605'105}}, 1024, 1024, 1},
       {{{1'988'080'787, 0}, {1'997'454'944, 16'591'342}}, 512, 1024, 1},
+      {{{1'988'080'787, 0}, {1'997'454'944, 16'591'342}}, 512, 1024, 60},
   };
   for (std::size_t i = 0; i < outlines.size(); ++i) {
     const auto& [points, width, height, weight] = outlines[i];
