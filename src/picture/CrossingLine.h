@@ -27,8 +27,8 @@ class CrossingLine {
   // About how many steps all picture rows together take.
   std::int64_t Cost() const { return cost_; }
 
-  // For a pixel line: the fewest crossings any column of any picture row has, as far as the first
-  // million rows landing on each tell.
+  // The fewest crossings any column of any picture row has, as far as the first million rows
+  // landing on each tell.
   std::int64_t FewestPerColumn() const;
 
   // For every row landing on picture row `row`, `sign` writes from the crossing on to a fixed point
