@@ -73,22 +73,24 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   carry_ = InDrifts(way * d_);
 }
 
-std::int64_t CrossingLine::FewestPerColumn() const {
+std::int64_t CrossingLine::FewestWithin(std::int64_t span) const {
   // The rows landing on a picture row cross it at the same points round the lap, only moved, so
-  // a column holds at least the fewest points of any Parts - 1 bins running round.
+  // `span` columns hold at least the fewest points of any span Parts - 1 bins running round.
   constexpr std::int64_t Parts = 4;
   const std::int64_t landings = std::min<std::int64_t>(rows_ / height_, 1 << 20);
-  if (landings == 0 || width_ > RowWrites::MaxColumns) return 0;
+  if (landings == 0 || span <= 0 || width_ > RowWrites::MaxColumns) return 0;
   const std::int64_t lap = d_ * width_;  // below 2^53
   const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
   std::vector<std::int64_t> bins(static_cast<std::size_t>(Parts * width_));
   for (std::int64_t j = 0, at = 0; j < landings; ++j, at = at + step < lap ? at + step : at + step - lap)
     ++bins[static_cast<std::size_t>(at * Parts / d_)];
+  if (span >= width_) return landings;
+  const auto length = static_cast<std::size_t>(span * Parts - 1);
   std::int64_t window = 0;
-  for (std::size_t k = 0; k + 1 < Parts; ++k) window += bins[k];
+  for (std::size_t k = 0; k < length; ++k) window += bins[k];
   std::int64_t fewest = window;
   for (std::size_t k = 0; k < bins.size(); ++k) {
-    window += bins[(k + Parts - 1) % bins.size()] - bins[k];
+    window += bins[(k + length) % bins.size()] - bins[k];
     fewest = std::min(fewest, window);
   }
   return fewest;

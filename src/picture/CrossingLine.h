@@ -27,9 +27,9 @@ class CrossingLine {
   // About how many steps all picture rows together take.
   std::int64_t Cost() const { return cost_; }
 
-  // The fewest crossings any column of any picture row has, as far as the first million rows
-  // landing on each tell.
-  std::int64_t FewestPerColumn() const;
+  // The fewest crossings any `span` columns running of any picture row have, as far as the first
+  // million rows landing on each tell.
+  std::int64_t FewestWithin(std::int64_t span) const;
 
   // For every row landing on picture row `row`, `sign` writes from the crossing on to a fixed point
   // far right: into the steps of `writes` for its column, and into `laps` (kept modulo 2^64, as

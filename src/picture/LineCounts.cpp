@@ -29,10 +29,15 @@ LineCounts::LineCounts(std::span<const Point> points, std::int64_t fewestSteps, 
     counted_.push_back(Steps(from, to) >= fewestSteps && Add(from, to));
   }
   std::sort(marks_.begin(), marks_.end(), [](const Mark& a, const Mark& b) { return a.Row < b.Row; });
-  // A long line's pass along y alone may write every pixel over and over.
-  const auto longest = std::max_element(pixels_.begin(), pixels_.end(),
-                                        [](const CrossingLine& a, const CrossingLine& b) { return a.Cost() < b.Cost(); });
-  if (longest == pixels_.end()) return;
+  // A long line's passes alone may write every pixel over and over: its longest pass along y has
+  // a pixel a row, its longest along x a run a row of at least Run / Rise columns (but the last).
+  const auto longer = [](const CrossingLine& a, const CrossingLine& b) { return a.Cost() < b.Cost(); };
+  const auto pixels = std::max_element(pixels_.begin(), pixels_.end(), longer);
+  if (pixels != pixels_.end()) fewest_ += pixels->FewestWithin(1);
+  for (const Runs* lines : {&runs_, &upRuns_}) {
+    const auto runs = std::max_element(lines->Lines.begin(), lines->Lines.end(), longer);
+    if (runs != lines->Lines.end()) fewest_ += std::max<std::int64_t>(runs->FewestWithin(lines->Spans[runs - lines->Lines.begin()]) - 1, 0);
+  }
   // Less what steps near a boundary took from any one pixel.
   std::sort(taken_.begin(), taken_.end());
   std::int64_t most = 0;
@@ -41,7 +46,7 @@ LineCounts::LineCounts(std::span<const Point> points, std::int64_t fewestSteps, 
     most = std::max<std::int64_t>(most, next - at);
     at = next;
   }
-  fewest_ = longest->FewestPerColumn() - most;
+  fewest_ -= most;
 }
 
 std::int64_t LineCounts::Steps(Point from, Point to) {
@@ -149,7 +154,9 @@ void LineCounts::AddRuns(const Pass& pass, const Part& part) {
   const Int128 p = Int128{first} * b - a + b - 1;
   const auto y0 = static_cast<std::int64_t>(firstRow), y1 = static_cast<std::int64_t>(lastRow);
   // The ends, on rows y0 ... y1 - 1, are the starts of the rows after.
-  (up ? upRuns_ : runs_).Lines.emplace_back(p, pass.Run, b, y0 + 1, y1 + 1, width_, height_);
+  Runs& runs = up ? upRuns_ : runs_;
+  runs.Lines.emplace_back(p, pass.Run, b, y0 + 1, y1 + 1, width_, height_);
+  runs.Spans.push_back(pass.Run / b);
 }
 
 std::int64_t LineCounts::Cost() const {

@@ -65,6 +65,7 @@ class LineCounts {
   // Lines of run starts, and what they wrote onto the row counted last.
   struct Runs {
     std::vector<CrossingLine> Lines;
+    std::vector<std::int64_t> Spans;  // the columns a run has at least
     std::vector<std::int64_t> Steps;
     std::uint64_t Laps = 0;
     std::int64_t Row = -1;

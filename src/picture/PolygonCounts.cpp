@@ -34,7 +34,7 @@ PolygonCounts::PolygonCounts(std::span<const Point> points, std::int32_t width, 
   }
   // Every pixel is written at least as often as the run of the most rows that always writes its
   // start has crossings in any one column.
-  if (widest_.Rows > 0) fewest_ = starts_[widest_.Start].FewestPerColumn() - widest_.Empty;
+  if (widest_.Rows > 0) fewest_ = starts_[widest_.Start].FewestWithin(1) - widest_.Empty;
   std::int64_t cost = 0;
   for (const auto* lines : {&starts_, &ends_})
     for (const CrossingLine& line : *lines) cost += line.Cost();
