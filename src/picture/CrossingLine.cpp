@@ -76,7 +76,7 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
 std::int64_t CrossingLine::FewestWithin(std::int64_t span) const {
   // The rows landing on a picture row cross it at the same points round the lap, only moved, so
   // `span` columns hold at least the fewest points of any span Parts - 1 bins running round.
-  constexpr std::int64_t Parts = 4;
+  constexpr std::int64_t Parts = 16;
   const std::int64_t landings = std::min<std::int64_t>(rows_ / height_, 1 << 20);
   if (landings == 0 || span <= 0 || width_ > RowWrites::MaxColumns) return 0;
   const std::int64_t lap = d_ * width_;  // below 2^53
