@@ -184,10 +184,7 @@ void LineCounts::AddRuns(Runs& runs, std::int64_t row, std::int64_t sign, RowWri
 }
 
 void LineCounts::CountRow(std::int32_t row, RowWrites& writes) const {
-  if (fewest_ >= writes.Enough()) {  // then more writes change nothing
-    writes.AddEverywhere(writes.Enough());
-    return;
-  }
+  if (writes.SettledBy(fewest_)) return;
   std::uint64_t laps = 0;
   const RowWrites::ExactSteps steps = writes.Exact();
   for (const CrossingLine& line : pixels_) line.AddTo(row, 1, steps, laps);

@@ -95,10 +95,7 @@ void PolygonCounts::AddStretches(std::vector<const Edge*>& crossing, std::int64_
 }
 
 void PolygonCounts::CountRow(std::int32_t row, RowWrites& writes) const {
-  if (fewest_ >= writes.Enough()) {  // then more writes change nothing
-    writes.AddEverywhere(writes.Enough());
-    return;
-  }
+  if (writes.SettledBy(fewest_)) return;
   std::uint64_t laps = 0;
   const RowWrites::ExactSteps steps = writes.Exact();
   for (const CrossingLine& line : starts_) line.AddTo(row, 1, steps, laps);
