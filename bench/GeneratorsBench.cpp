@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
@@ -17,6 +18,7 @@
 #include "paint/Fill.h"
 #include "paint/Generators.h"
 #include "paint/Noise.h"
+#include "picture/Rasterisers.h"
 
 namespace tessmark {
 namespace {
@@ -237,6 +239,21 @@ void WorstStroke(benchmark::State& state, std::uint8_t fill) {
   HugeShape(state, [&](PaintContext& c) { PaintVectors(c, params); }, Percent(state));
 }
 
+// A stroke of no width, filled, at range(1) degrees and weight range(2): a line there and back whose
+// rows write a pixel only where the line is not on a whole column. Near level and at the lowest
+// weights too few writes reach a pixel for it to settle, so every one is counted.
+void WorstFlatStroke(benchmark::State& state) {
+  Picture picture = WhitePicture(static_cast<std::int32_t>(state.range(0)));
+  const double theta = static_cast<double>(state.range(1)) / 180.0 * 3.141592653589793;
+  const Point start{1000, 1000};
+  const Point end{TruncateToInt32(1000 + std::cos(theta) * Longest), TruncateToInt32(1000 + std::sin(theta) * Longest)};
+  const std::array<Point, 4> corners{start, end, end, start};
+  for (auto _ : state) {
+    DrawPolygon(Canvas{picture, true, static_cast<std::uint8_t>(state.range(2))}, corners, {0, 0, 0}, true);
+    benchmark::ClobberMemory();
+  }
+}
+
 void WholePicture(benchmark::State& state, const std::function<void(Picture&)>& operation) {
   Picture picture = WhitePicture();
   for (auto _ : state) {
@@ -280,6 +297,7 @@ BENCHMARK_CAPTURE(WorstPolygon, outline, 0)->Args({2048, 50})->Args({2048, 0})->
 BENCHMARK(WorstSpike)->Args({2048, 50})->Args({2048, 1})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstStroke, filled, 1)->Args({2048, 50})->Args({2048, 1})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstStroke, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstFlatStroke)->Args({2048, 209, 1})->Args({2048, 209, 128})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, colour, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, monochrome, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fill, weight127, 127)->Unit(benchmark::kMillisecond);

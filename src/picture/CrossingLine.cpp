@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "picture/Canvas.h"
 
@@ -43,8 +44,15 @@ Int128 FloorDivide(Int128 a, Int128 b) {
 }
 
 CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1,
-                           std::int32_t width, std::int32_t height)
-    : p_(p), q_(q), d_(d), y0_(y0), rows_(std::max<std::int64_t>(y1 - y0, 0)), width_(width), height_(height) {
+                           std::int32_t width, std::int32_t height, bool pixels)
+    : p_(p),
+      q_(q),
+      d_(d),
+      y0_(y0),
+      rows_(std::max<std::int64_t>(y1 - y0, 0)),
+      width_(width),
+      height_(height),
+      pixels_(pixels) {
   if (rows_ == 0) return;
   const Plan best = BestPlan();
   cost_ = best.Cost;
@@ -63,6 +71,29 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   const std::int64_t way = drift_ < 0 ? -1 : 1;
   hopPhase_ = InDrifts(-way * hop_.Rest);
   carry_ = InDrifts(way * d_);
+}
+
+std::int64_t CrossingLine::FewestWithin(std::int64_t span) const {
+  // The rows landing on a picture row cross it at the same points round the lap, only moved, so
+  // `span` columns hold at least the fewest points of any span Parts - 1 bins running round.
+  constexpr std::int64_t Parts = 16;
+  const std::int64_t landings = std::min<std::int64_t>(rows_ / height_, 1 << 20);
+  if (landings == 0 || span <= 0 || width_ > RowWrites::MaxColumns) return 0;
+  const std::int64_t lap = d_ * width_;  // below 2^53
+  const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
+  std::vector<std::int64_t> bins(static_cast<std::size_t>(Parts * width_));
+  for (std::int64_t j = 0, at = 0; j < landings; ++j, at = at + step < lap ? at + step : at + step - lap)
+    ++bins[static_cast<std::size_t>(at * Parts / d_)];
+  if (span >= width_) return landings;
+  const auto length = static_cast<std::size_t>(span * Parts - 1);
+  std::int64_t window = 0;
+  for (std::size_t k = 0; k < length; ++k) window += bins[k];
+  std::int64_t fewest = window;
+  for (std::size_t k = 0; k < bins.size(); ++k) {
+    window += bins[(k + length) % bins.size()] - bins[k];
+    fewest = std::min(fewest, window);
+  }
+  return fewest;
 }
 
 // The continued fraction of the drift per picture height, in picture widths: its convergents'
@@ -134,15 +165,15 @@ CrossingLine::Amount CrossingLine::InDrifts(std::int64_t v) const {
 inline void CrossingLine::AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign,
                                    RowWrites::ExactSteps writes) const {
   if (drift_ == 0 || (columnWhole_ != 0 && phase.Next >= steps)) {  // the whole chain on one column
-    writes.AddFrom(at.Column, sign * steps);
+    Write(writes, at.Column, sign * steps);
   } else if (columnWhole_ == 0) {  // a column or more a step: each step on its own
-    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) writes.AddFrom(at.Column, sign);
+    for (std::int64_t b = 0; b < steps; ++b, Step(at, step_)) Write(writes, at.Column, sign);
   } else {
     // Runs of steps on one column, then the next column over (to the left when drifting left).
     std::int64_t taken = 0;
     for (;;) {
       const std::int64_t end = std::min(phase.Next, steps);
-      writes.AddFrom(at.Column, sign * (end - taken));
+      Write(writes, at.Column, sign * (end - taken));
       if (end == steps) return;
       taken = end;
       at.Column += drift_ < 0 ? -1 : 1;
@@ -158,7 +189,7 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   const Int128 c = p_ + Int128{q_} * (y0_ + t);
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
-  laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
   Position at{0, 0};
   Step(at, MoveBy(c));
   // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.

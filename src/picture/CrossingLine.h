@@ -20,11 +20,16 @@ Int128 FloorDivide(Int128 a, Int128 b);
 // time, however many rows it has.
 class CrossingLine {
  public:
+  // A pixel line writes each crossing's own pixel only, rather than from it on.
   CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1, std::int32_t width,
-               std::int32_t height);
+               std::int32_t height, bool pixels = false);
 
   // About how many steps all picture rows together take.
   std::int64_t Cost() const { return cost_; }
+
+  // The fewest crossings any `span` columns running of any picture row have, as far as the first
+  // million rows landing on each tell.
+  std::int64_t FewestWithin(std::int64_t span) const;
 
   // For every row landing on picture row `row`, `sign` writes from the crossing on to a fixed point
   // far right: into the steps of `writes` for its column, and into `laps` (kept modulo 2^64, as
@@ -62,10 +67,15 @@ class CrossingLine {
   bool Step(Position& at, const Move& move) const;
   void Shift(Phase& phase, const Amount& by) const;
   void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
+  void Write(RowWrites::ExactSteps writes, std::int32_t column, std::int64_t times) const {
+    writes.AddFrom(column, times);
+    if (pixels_) writes.AddFrom(column + 1, -times);  // past the row's end when the last column
+  }
 
   Int128 p_;
   std::int64_t q_, d_, y0_, rows_;
   std::int32_t width_, height_;
+  bool pixels_;
   std::int64_t chains_ = 0, full_ = 0, partial_ = 0;  // chains, and steps in each (one more below partial_)
   std::int64_t drift_ = 0, driftSize_ = 0;           // a step's drift, in D-ths of a column, and its size
   Move step_, hop_;                                  // a step of a chain; from one chain of a picture row to the next

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "picture/LineSteps.h"
+
 namespace tessmark {
 namespace {
 
@@ -50,16 +52,16 @@ void DrawLine(const Canvas& canvas, Color c, std::int32_t x0, std::int32_t y0, s
     return;
   }
   const std::int64_t sx = dx > 0 ? 1 : -1;
-  const double a = (static_cast<double>(dy) / static_cast<double>(dx)) * static_cast<double>(sx);
+  const double a = LineSlope(dy, dx);
   const auto [xFrom, xTo] = StepsOnPicture(canvas, x0, sx, std::llabs(dx), picture.Width);
   for (std::int64_t k = xFrom; k < xTo; ++k) {
-    WritePixel(canvas, x0 + k * sx, TruncateToInt32(y0 + static_cast<double>(k) * a), c);
+    WritePixel(canvas, x0 + k * sx, LineCross(y0, k, a), c);
   }
   const std::int64_t sy = dy > 0 ? 1 : -1;
-  const double b = (static_cast<double>(dx) / static_cast<double>(dy)) * static_cast<double>(sy);
+  const double b = LineSlope(dx, dy);
   const auto [yFrom, yTo] = StepsOnPicture(canvas, y0, sy, std::llabs(dy), picture.Height);
   for (std::int64_t k = yFrom; k < yTo; ++k) {
-    WritePixel(canvas, TruncateToInt32(x0 + static_cast<double>(k) * b), y0 + k * sy, c);
+    WritePixel(canvas, LineCross(x0, k, b), y0 + k * sy, c);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "picture/LineCounts.h"
 #include "picture/PolygonCounts.h"
 #include "picture/SpanPainter.h"
 
@@ -53,6 +54,24 @@ void FillRow(const SpanPainter& painter, std::span<const Point> points, const Bo
   }
 }
 
+// An outline writing the picture over many times is counted, a line at a time; its short lines,
+// and those whose rounding would take too long to pin down, are drawn as they are.
+void DrawOutline(const Canvas& canvas, std::span<const Point> points, Color c) {
+  const Picture& picture = canvas.Target;
+  std::int64_t total = 0;
+  for (std::size_t k = 1; k <= points.size(); ++k) total += LineCounts::Steps(points[k - 1], points[k % points.size()]);
+  SpanPainter painter(canvas, c);
+  const bool counted = painter.CountsWrites(total, 1);
+  // Counting a line costs about as much as a step of it for every row of the picture.
+  const LineCounts counts(counted ? points : std::span<const Point>{}, picture.Height, picture.Width, picture.Height);
+  for (std::size_t k = 1; k <= points.size(); ++k) {
+    const Point& from = points[k - 1];
+    const Point& to = points[k % points.size()];
+    if (!counted || !counts.Counted(k)) DrawLine(canvas, c, from.X, from.Y, to.X, to.Y);
+  }
+  if (counted) painter.PaintCounted(counts);
+}
+
 }  // namespace
 
 bool PointInPolygon(std::span<const std::int32_t> xs, std::span<const std::int32_t> ys, std::int32_t px,
@@ -71,11 +90,7 @@ bool PointInPolygon(std::span<const std::int32_t> xs, std::span<const std::int32
 void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, bool fill) {
   if (points.empty() || canvas.BlendWeight == 0) return;  // weight 0 keeps every pixel as it is
   if (!fill) {
-    for (std::size_t k = 1; k <= points.size(); ++k) {
-      const Point& from = points[k - 1];
-      const Point& to = points[k % points.size()];
-      DrawLine(canvas, c, from.X, from.Y, to.X, to.Y);
-    }
+    DrawOutline(canvas, points, c);
     return;
   }
   const Box box = BoundingBox(points);

@@ -1,6 +1,7 @@
 #include "picture/PolygonCounts.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace tessmark {
 
@@ -31,11 +32,28 @@ PolygonCounts::PolygonCounts(std::span<const Point> points, std::int32_t width, 
     for (; next < edges.size() && edges[next].From == rows[k]; ++next) crossing.push_back(&edges[next]);
     AddStretches(crossing, rows[k], rows[k + 1]);
   }
+  // Every pixel is written at least as often as the run of the most rows that always writes its
+  // start has crossings in any one column.
+  if (widest_.Rows > 0) fewest_ = starts_[widest_.Start].FewestWithin(1) - widest_.Empty;
   std::int64_t cost = 0;
   for (const auto* lines : {&starts_, &ends_})
     for (const CrossingLine& line : *lines) cost += line.Cost();
   // A polygon row takes a few steps' time for each edge it tests.
   rowCost_ = cost / height_ / (4 * static_cast<std::int64_t>(points.size())) + 1;
+}
+
+// At most how many of the rows first ... last have no pixel between the crossings of `start` and
+// `end` (start's not right of end's), or -1 when it could be any number.
+std::int64_t PolygonCounts::EmptyRows(const Edge& start, const Edge& end, std::int64_t first, std::int64_t last) {
+  const auto atLeastAColumn = [&](Int128 y) {
+    return (end.P + end.Q * y) * start.D - (start.P + start.Q * y) * end.D >= Int128{start.D} * end.D;
+  };
+  if (atLeastAColumn(first) && atLeastAColumn(last)) return 0;
+  // The floor and the ceiling of one line (an edge and its way back) differ where it is not whole.
+  if (start.Q != end.Q || start.D != end.D || end.P - start.P != start.D - 1) return -1;
+  const std::int64_t whole = std::gcd(start.Q, start.D);
+  if (FloorDivide(start.P, whole) * whole != start.P) return 0;
+  return static_cast<std::int64_t>(Int128{last - first + 1} * whole / start.D) + 1;
 }
 
 // Rows from ... to - 1 crossed by the same edges, cut where two of them change order.
@@ -63,14 +81,21 @@ void PolygonCounts::AddStretches(std::vector<const Edge*>& crossing, std::int64_
       const Int128 atFirst = apart(*e, *f, first);
       return atFirst < 0 || (atFirst == 0 && apart(*e, *f, last) < 0);
     });
-    for (std::size_t rank = 0; rank < crossing.size(); ++rank) {
-      const Edge& e = *crossing[rank];
-      (rank % 2 == 0 ? starts_ : ends_).emplace_back(e.P, e.Q, e.D, first, last + 1, width_, height_);
+    for (std::size_t rank = 0; rank + 1 < crossing.size(); rank += 2) {
+      const Edge& start = *crossing[rank];
+      const Edge& end = *crossing[rank + 1];
+      // Runs from a line to the same line are empty.
+      if (apart(start, end, first) == 0 && apart(start, end, last) == 0) continue;
+      starts_.emplace_back(start.P, start.Q, start.D, first, last + 1, width_, height_);
+      ends_.emplace_back(end.P, end.Q, end.D, first, last + 1, width_, height_);
+      const std::int64_t empty = EmptyRows(start, end, first, last);
+      if (empty >= 0 && last - first > widest_.Rows) widest_ = {last - first, starts_.size() - 1, empty};
     }
   }
 }
 
 void PolygonCounts::CountRow(std::int32_t row, RowWrites& writes) const {
+  if (writes.SettledBy(fewest_)) return;
   std::uint64_t laps = 0;
   const RowWrites::ExactSteps steps = writes.Exact();
   for (const CrossingLine& line : starts_) line.AddTo(row, 1, steps, laps);

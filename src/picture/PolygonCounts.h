@@ -34,11 +34,19 @@ class PolygonCounts {
     std::int64_t Q, D, From, To;
   };
   static Edge EdgeBetween(Point a, Point b);
+  static std::int64_t EmptyRows(const Edge& start, const Edge& end, std::int64_t first, std::int64_t last);
   void AddStretches(std::vector<const Edge*>& crossing, std::int64_t from, std::int64_t to);
 
   std::int32_t width_, height_;
   std::vector<CrossingLine> starts_, ends_;  // crossings that start runs, those that end them
   std::int64_t rowCost_ = 0;
+  // The pair of crossings over most rows that has a pixel between it on all but Empty of them.
+  struct Widest {
+    std::int64_t Rows = 0;
+    std::size_t Start = 0;
+    std::int64_t Empty = 0;
+  } widest_;
+  std::int64_t fewest_ = 0;  // writes every pixel has at least
 };
 
 }  // namespace tessmark

@@ -55,6 +55,13 @@ class RowWrites {
     exact_ = true;
   }
 
+  // Counts every pixel as settled when `fewest` writes, which each has had, are enough: true then.
+  bool SettledBy(std::int64_t fewest) {
+    if (fewest < enough_) return false;
+    AddEverywhere(enough_);
+    return true;
+  }
+
   // Lays the counted writes onto the stretch's pixels in the row and starts again from none.
   void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
 

@@ -85,6 +85,14 @@ class SpanPainter {
   // row takes it once for as many shape rows as land there.
   void PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length);
 
+  // Whether the shape's writes are worth counting rather than making one by one.
+  bool CountsWrites(std::int64_t rows, std::int64_t length) const;
+
+  // Every picture row written as counts.CountRow(row, writes) counts it.
+  template <class Counts> void PaintCounted(const Counts& counts) {
+    CountRows([&](std::int32_t row, RowWrites& writes) { counts.CountRow(row, writes); });
+  }
+
  private:
   // The rows yFrom ... yTo - 1, written straight away.
   template <class PaintRow>
@@ -96,9 +104,6 @@ class SpanPainter {
       paintRow(y);
     }
   }
-
-  // Whether the shape's writes are worth counting rather than making one by one.
-  bool CountsWrites(std::int64_t rows, std::int64_t length) const;
 
   // Calls countRow(row, writes) for every stretch of every picture row, then lays what it counted
   // onto the stretch.

@@ -22,22 +22,26 @@ QIcon ThumbnailIcon(const std::string& path) {
   return QIcon(QPixmap::fromImage(image.copy()));
 }
 
+QString Counted(std::int64_t count, const char* thing) {
+  return QString("%1 %2%3").arg(count).arg(thing).arg(count == 1 ? "" : "s");
+}
+
 QString SessionText(const SessionListing& listing) {
   if (!listing.Entry) return QString::fromStdString(listing.Name + " \u2014 cannot be read: " + listing.Entry.Error);
   const JournalEntry& entry = *listing.Entry.Value;
-  return QString("%1 \u2014 %2 x %3 \u2014 %4 commands, %5 shapes")
+  return QString("%1 \u2014 %2 x %3 \u2014 %4, %5")
       .arg(QDateTime::fromSecsSinceEpoch(entry.Started).toString("yyyy-MM-dd hh:mm:ss"))
       .arg(entry.Width)
       .arg(entry.Height)
-      .arg(entry.Steps.size())
-      .arg(entry.Shapes);
+      .arg(Counted(std::int64_t(entry.Steps.size()), "command"))
+      .arg(Counted(entry.Shapes, "shape"));
 }
 
 QString StepText(const OperationStep& step, std::size_t number, bool cutOff) {
   const OperationRow& row = RowOf(step.Kind);
   Settings records = step.Records;
   QString text = QString("%1. %2").arg(number).arg(QString::fromUtf8(row.Name.data(), qsizetype(row.Name.size())));
-  if (row.Count) text += QString(", %1 shapes").arg(*row.Count(records));
+  if (row.Count) text += ", " + Counted(*row.Count(records), "shape");
   return cutOff ? text + " (cut off)" : text;
 }
 
