@@ -68,8 +68,10 @@ class CrossingLine {
   void Shift(Phase& phase, const Amount& by) const;
   void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void Write(RowWrites::ExactSteps writes, std::int32_t column, std::int64_t times) const {
-    writes.AddFrom(column, times);
-    if (pixels_) writes.AddFrom(column + 1, -times);  // past the row's end when the last column
+    if (pixels_)
+      writes.AddPixel(column, times);
+    else
+      writes.AddFrom(column, times);
   }
 
   Int128 p_;
