@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <utility>
 
 namespace tessmark {
 
@@ -39,6 +38,7 @@ PolygonCounts::PolygonCounts(std::span<const Point> points, std::int32_t width, 
   std::int64_t cost = 0;
   for (const auto* lines : {&starts_, &ends_})
     for (const CrossingLine& line : *lines) cost += line.Cost();
+  for (const WholeCrossings& whole : wholes_) cost += whole.Cost();
   // A polygon row takes a few steps' time for each edge it tests.
   rowCost_ = cost / height_ / (4 * static_cast<std::int64_t>(points.size())) + 1;
 }
@@ -99,16 +99,12 @@ void PolygonCounts::AddStretches(std::vector<const Edge*>& crossing, std::int64_
 }
 
 // A line and its way back write the floor's pixel on every row but those where the line is
-// whole: counted as one line of pixels less those rows, when they are too few to cost more.
+// whole: counted as one line of pixels less those rows.
 void PolygonCounts::AddPair(const Edge& start, const Edge& end, std::int64_t from, std::int64_t to) {
   if (WayBack(start, end)) {
-    CrossingLine pixels(start.P, start.Q, start.D, from, to, width_, height_, true);
-    WholeCrossings whole(start.P, start.Q, start.D, from, to, width_, height_, pixels.Cost());
-    if (whole.Listed()) {
-      starts_.push_back(pixels);
-      wholes_.push_back(std::move(whole));
-      return;
-    }
+    starts_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_, true);
+    wholes_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_);
+    return;
   }
   starts_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_);
   ends_.emplace_back(end.P, end.Q, end.D, from, to, width_, height_);

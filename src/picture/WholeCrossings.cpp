@@ -4,8 +4,6 @@
 #include <numeric>
 #include <utility>
 
-#include "picture/Canvas.h"
-
 namespace tessmark {
 namespace {
 
@@ -25,30 +23,40 @@ Int128 Inverse(Int128 a, Int128 m) {
 }  // namespace
 
 WholeCrossings::WholeCrossings(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1,
-                               std::int32_t width, std::int32_t height, std::int64_t most) {
+                               std::int32_t width, std::int32_t height)
+    : width_(width), height_(height) {
   // Q y = -P modulo D: no row when gcd(Q, D) does not divide P, else every D / gcd(Q, D)-th row.
-  const std::int64_t whole = std::gcd(q, d), period = d / whole;
-  if (FloorDivide(p, whole) * whole != p) return;
-  const Int128 solution = Modulo(Modulo(-p / whole, period) * Inverse(q / whole, period), period);
-  const Int128 first = y0 + Modulo(solution - y0, period);
-  if (first >= y1) return;
-  const Int128 count = (y1 - 1 - first) / period + 1;
-  if (count > most) {
-    listed_ = false;
-    return;
-  }
-  crossings_.reserve(static_cast<std::size_t>(count));
-  for (Int128 y = first; y < y1; y += period) {
-    const auto column = static_cast<std::int64_t>((p + q * y) / d);
-    crossings_.emplace_back(WrapCoordinate64(static_cast<std::int64_t>(y), height), WrapCoordinate64(column, width));
-  }
-  std::sort(crossings_.begin(), crossings_.end());
+  const std::int64_t whole = std::gcd(q, d);
+  period_ = d / whole;
+  if (Modulo(p, whole) != 0) return;
+  const Int128 solution = Modulo(Modulo(-p / whole, period_) * Inverse(q / whole, period_), period_);
+  first_ = y0 + Modulo(solution - y0, period_);
+  if (first_ >= y1) return;
+  count_ = static_cast<std::int64_t>((y1 - 1 - first_) / period_ + 1);
+  column_ = (p + Int128{q} * first_) / d;
+  columns_ = q / whole;
+  shared_ = std::gcd(period_, std::int64_t{height});
+  landings_ = height / shared_;
+  inverse_ = static_cast<std::int64_t>(Inverse(period_ / shared_, landings_));
+  cost_ = std::min<std::int64_t>(count_, std::int64_t{width} * height);
 }
 
 void WholeCrossings::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSteps writes) const {
-  const auto on = std::equal_range(crossings_.begin(), crossings_.end(), std::pair{row, 0},
-                                   [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto it = on.first; it != on.second; ++it) writes.AddPixel(it->second, sign);
+  if (count_ == 0) return;
+  const Int128 offset = Modulo(row - first_, height_);
+  if (offset % shared_ != 0) return;
+  const auto m0 = static_cast<std::int64_t>(Modulo(offset / shared_ * inverse_, landings_));
+  if (m0 >= count_) return;
+  const std::int64_t landing = (count_ - 1 - m0) / landings_ + 1;
+  // Their columns go round the row in `round` steps of `step`, each as often, the first `extra` once more.
+  const auto step = static_cast<std::int64_t>(Modulo(Int128{columns_} * landings_, width_));
+  const std::int64_t round = width_ / std::gcd(step, std::int64_t{width_});
+  const std::int64_t each = landing / round, extra = landing % round;
+  std::int64_t column = static_cast<std::int64_t>(Modulo(column_ + Int128{columns_} * m0, width_));
+  for (std::int64_t t = 0; t < std::min(landing, round); ++t) {
+    writes.AddPixel(static_cast<std::int32_t>(column), sign * (each + (t < extra ? 1 : 0)));
+    column = column + step < width_ ? column + step : column + step - width_;
+  }
 }
 
 }  // namespace tessmark
