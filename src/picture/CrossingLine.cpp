@@ -107,7 +107,7 @@ CrossingLine::Plan CrossingLine::BestPlan() const {
     const Int128 term = n / below;
     const Int128 k = term * last + before;
     const Plan plan = PlanFor(k);
-    if (plan.Cost < best.Cost) best = plan;
+    if (plan.Cost + plan.Block < best.Cost + best.Block) best = plan;  // a chain takes about two columns' time
     const Int128 rest = n - term * below;
     if (Int128{height_} * k >= rows_ || rest == 0) return best;
     before = last;
