@@ -24,12 +24,12 @@ class WholeCrossings {
   void AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSteps writes) const;
 
  private:
-  std::int64_t count_ = 0;             // rows first_, first_ + period_, ...
-  Int128 first_ = 0, column_ = 0;      // the first row and its column
-  std::int64_t period_ = 1, columns_ = 0;  // and the columns from one to the next
+  std::int64_t count_ = 0;                 // the rows first_ + m period_, m = 0 ... count_ - 1
+  Int128 first_ = 0, column_ = 0;          // the first of them and its column
+  std::int64_t period_ = 1, columns_ = 0;  // rows and columns from one to the next
   std::int32_t width_, height_;
-  // Rows m = m0 + j landings_ (j = 0, 1, ...) land on one picture row, landings_ = H / gcd(period, H),
-  // m0 found through the inverse of period / gcd modulo landings_.
+  // The m landing on one picture row are m0, m0 + landings_, ... (landings_ = H / shared_,
+  // shared_ = gcd(period_, H)), m0 found through inverse_, that of period_ / shared_ modulo landings_.
   std::int64_t shared_ = 1, landings_ = 1, inverse_ = 0;
   std::int64_t cost_ = 0;
 };
