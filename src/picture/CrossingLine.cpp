@@ -11,8 +11,6 @@ namespace {
 
 Int128 Magnitude(Int128 v) { return v < 0 ? -v : v; }
 
-Int128 FloorModulo(Int128 a, Int128 b) { return a - FloorDivide(a, b) * b; }
-
 // n (n - 1) / 2 * times, modulo 2^64.
 std::uint64_t Triangle(Int128 n, Int128 times) {
   return static_cast<std::uint64_t>(n * (n - 1) / 2) * static_cast<std::uint64_t>(times);
@@ -42,6 +40,8 @@ Int128 FloorDivide(Int128 a, Int128 b) {
   const Int128 q = a / b;
   return a % b < 0 ? q - 1 : q;
 }
+
+Int128 FloorModulo(Int128 a, Int128 b) { return a - FloorDivide(a, b) * b; }
 
 CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_t y0, std::int64_t y1,
                            std::int32_t width, std::int32_t height, bool pixels)
@@ -107,7 +107,7 @@ CrossingLine::Plan CrossingLine::BestPlan() const {
     const Int128 term = n / below;
     const Int128 k = term * last + before;
     const Plan plan = PlanFor(k);
-    if (plan.Cost < best.Cost) best = plan;
+    if (plan.Cost + plan.Block < best.Cost + best.Block) best = plan;  // a chain takes about two columns' time
     const Int128 rest = n - term * below;
     if (Int128{height_} * k >= rows_ || rest == 0) return best;
     before = last;

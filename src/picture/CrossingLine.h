@@ -10,6 +10,8 @@ __extension__ typedef __int128 Int128;  // products of 64-bit coordinates and sl
 
 // floor(a / b) for b > 0.
 Int128 FloorDivide(Int128 a, Int128 b);
+// a - b floor(a / b), from 0 to b - 1.
+Int128 FloorModulo(Int128 a, Int128 b);
 
 // The column floor((P + Q y) / D) (D > 0) at which an edge crosses each of the rows y0 ... y1 - 1,
 // counted onto the rows of a wrap-around picture without visiting each of those rows.
@@ -68,8 +70,10 @@ class CrossingLine {
   void Shift(Phase& phase, const Amount& by) const;
   void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void Write(RowWrites::ExactSteps writes, std::int32_t column, std::int64_t times) const {
-    writes.AddFrom(column, times);
-    if (pixels_) writes.AddFrom(column + 1, -times);  // past the row's end when the last column
+    if (pixels_)
+      writes.AddPixel(column, times);
+    else
+      writes.AddFrom(column, times);
   }
 
   Int128 p_;

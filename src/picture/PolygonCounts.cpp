@@ -38,8 +38,14 @@ PolygonCounts::PolygonCounts(std::span<const Point> points, std::int32_t width, 
   std::int64_t cost = 0;
   for (const auto* lines : {&starts_, &ends_})
     for (const CrossingLine& line : *lines) cost += line.Cost();
+  for (const WholeCrossings& whole : wholes_) cost += whole.Cost();
   // A polygon row takes a few steps' time for each edge it tests.
   rowCost_ = cost / height_ / (4 * static_cast<std::int64_t>(points.size())) + 1;
+}
+
+// The floor and the ceiling of one line (an edge and its way back), which differ where it is not whole.
+bool PolygonCounts::WayBack(const Edge& start, const Edge& end) {
+  return start.Q == end.Q && start.D == end.D && end.P - start.P == start.D - 1;
 }
 
 // At most how many of the rows first ... last have no pixel between the crossings of `start` and
@@ -49,8 +55,7 @@ std::int64_t PolygonCounts::EmptyRows(const Edge& start, const Edge& end, std::i
     return (end.P + end.Q * y) * start.D - (start.P + start.Q * y) * end.D >= Int128{start.D} * end.D;
   };
   if (atLeastAColumn(first) && atLeastAColumn(last)) return 0;
-  // The floor and the ceiling of one line (an edge and its way back) differ where it is not whole.
-  if (start.Q != end.Q || start.D != end.D || end.P - start.P != start.D - 1) return -1;
+  if (!WayBack(start, end)) return -1;
   const std::int64_t whole = std::gcd(start.Q, start.D);
   if (FloorDivide(start.P, whole) * whole != start.P) return 0;
   return static_cast<std::int64_t>(Int128{last - first + 1} * whole / start.D) + 1;
@@ -86,12 +91,23 @@ void PolygonCounts::AddStretches(std::vector<const Edge*>& crossing, std::int64_
       const Edge& end = *crossing[rank + 1];
       // Runs from a line to the same line are empty.
       if (apart(start, end, first) == 0 && apart(start, end, last) == 0) continue;
-      starts_.emplace_back(start.P, start.Q, start.D, first, last + 1, width_, height_);
-      ends_.emplace_back(end.P, end.Q, end.D, first, last + 1, width_, height_);
+      AddPair(start, end, first, last + 1);
       const std::int64_t empty = EmptyRows(start, end, first, last);
       if (empty >= 0 && last - first > widest_.Rows) widest_ = {last - first, starts_.size() - 1, empty};
     }
   }
+}
+
+// A line and its way back write the floor's pixel on every row but those where the line is
+// whole: counted as one line of pixels less those rows.
+void PolygonCounts::AddPair(const Edge& start, const Edge& end, std::int64_t from, std::int64_t to) {
+  if (WayBack(start, end)) {
+    starts_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_, true);
+    wholes_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_);
+    return;
+  }
+  starts_.emplace_back(start.P, start.Q, start.D, from, to, width_, height_);
+  ends_.emplace_back(end.P, end.Q, end.D, from, to, width_, height_);
 }
 
 void PolygonCounts::CountRow(std::int32_t row, RowWrites& writes) const {
@@ -100,6 +116,7 @@ void PolygonCounts::CountRow(std::int32_t row, RowWrites& writes) const {
   const RowWrites::ExactSteps steps = writes.Exact();
   for (const CrossingLine& line : starts_) line.AddTo(row, 1, steps, laps);
   for (const CrossingLine& line : ends_) line.AddTo(row, -1, steps, laps);
+  for (const WholeCrossings& whole : wholes_) whole.AddTo(row, -1, steps);
   writes.AddEverywhere(static_cast<std::int64_t>(laps));
 }
 

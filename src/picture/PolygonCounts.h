@@ -7,6 +7,7 @@
 #include "picture/CrossingLine.h"
 #include "picture/Picture.h"
 #include "picture/RowWrites.h"
+#include "picture/WholeCrossings.h"
 
 namespace tessmark {
 
@@ -34,11 +35,14 @@ class PolygonCounts {
     std::int64_t Q, D, From, To;
   };
   static Edge EdgeBetween(Point a, Point b);
+  static bool WayBack(const Edge& start, const Edge& end);
   static std::int64_t EmptyRows(const Edge& start, const Edge& end, std::int64_t first, std::int64_t last);
+  void AddPair(const Edge& start, const Edge& end, std::int64_t from, std::int64_t to);
   void AddStretches(std::vector<const Edge*>& crossing, std::int64_t from, std::int64_t to);
 
   std::int32_t width_, height_;
   std::vector<CrossingLine> starts_, ends_;  // crossings that start runs, those that end them
+  std::vector<WholeCrossings> wholes_;      // rows on which a line of pixels in starts_ writes none
   std::int64_t rowCost_ = 0;
   // The pair of crossings over most rows that has a pixel between it on all but Empty of them.
   struct Widest {

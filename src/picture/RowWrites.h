@@ -44,6 +44,11 @@ class RowWrites {
       const std::int64_t at = std::max<std::int64_t>(std::int64_t{column} - First, 0);
       if (at < Columns) Steps[at] += times;
     }
+    // The pixel in `column` alone.
+    void AddPixel(std::int32_t column, std::int64_t times) const {
+      AddFrom(column, times);
+      AddFrom(column + 1, -times);  // past the row's end when the last column
+    }
   };
   ExactSteps Exact() {
     exact_ = true;

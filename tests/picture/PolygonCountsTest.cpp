@@ -32,8 +32,8 @@ std::vector<Point> MovedFar(std::vector<Point> polygon, std::int32_t width, std:
 }
 
 // Thin shapes thousands of times taller than the picture never settle a row, so their rows are
-// counted from the edges: slightly tilted, degenerate, spiked and with edges crossing over, near
-// the origin and near the ends of the coordinate range.
+// counted from the edges: slightly tilted, degenerate (whole on few rows or many), spiked and with
+// edges crossing over, near the origin and near the ends of the coordinate range.
 TEST(PolygonCounts, LongThinShapesEndAsWrittenPixelByPixel) {
   const std::vector<std::vector<Point>> shapes{
       {{0, 0}, {211, 6000}, {213, 5999}, {2, -1}},
@@ -41,6 +41,8 @@ TEST(PolygonCounts, LongThinShapesEndAsWrittenPixelByPixel) {
       {{0, 0}, {3, 5500}, {7, 1}},
       {{0, 0}, {90, 6000}, {0, 6000}, {90, 0}},
       {{-3, 0}, {-1, 5000}, {60, 5001}, {1, 5}, {0, 3500}},
+      {{0, 0}, {90, 6000}, {90, 6000}, {0, 0}},
+      {{0, 0}, {300, 6000}, {300, 6000}, {0, 0}},
   };
   for (const auto& [width, height] : {std::pair{13, 11}, std::pair{64, 5}, std::pair{7, 64}}) {
     for (const std::uint8_t weight : {std::uint8_t{1}, std::uint8_t{100}, std::uint8_t{255}}) {
@@ -76,6 +78,7 @@ TEST(PolygonCounts, CountingARowCostsLittleHoweverLongTheShape) {
     const double theta = degrees / 180.0 * 3.14159265358979;
     const Point end{TruncateToInt32(std::cos(theta) * Longest), TruncateToInt32(std::sin(theta) * Longest)};
     shapes.push_back({{0, 0}, end, {end.X + 1, end.Y + 1}, {1, 1}});
+    shapes.push_back({{0, 0}, end, end, {0, 0}});
   }
   for (const auto& shape : shapes) EXPECT_LE(PolygonCounts(shape, 2048, 2048).RowCost(), 32768);
 }
