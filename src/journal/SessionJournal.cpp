@@ -33,15 +33,6 @@ int CreateFolder(const std::string& path) {
 
 }  // namespace
 
-std::string UtcText(std::int64_t seconds) {
-  const std::time_t time = static_cast<std::time_t>(seconds);
-  std::tm utc{};
-  gmtime_r(&time, &utc);
-  char text[32] = {};
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
-  return text;
-}
-
 SessionJournal::SessionJournal(std::string folder, std::string program)
     : folder_(std::move(folder)), program_(std::move(program)) {}
 

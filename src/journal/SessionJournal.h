@@ -66,7 +66,4 @@ class SessionJournal {
   bool failureTold_ = false;
 };
 
-// "YYYY-MM-DD HH:MM:SS UTC".
-std::string UtcText(std::int64_t seconds);
-
 }  // namespace tessmark

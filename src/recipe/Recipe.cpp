@@ -1,6 +1,7 @@
 #include "recipe/Recipe.h"
 
 #include <cerrno>
+#include <ctime>
 #include <filesystem>
 #include <limits>
 
@@ -59,6 +60,15 @@ void RecordFill(Recipe& recipe, const Settings& settings, Color color, bool full
   step.FillFull = full;
   step.FillWeight = weight;
   recipe.Steps.push_back(std::move(step));
+}
+
+std::string UtcText(std::int64_t seconds) {
+  const std::time_t time = static_cast<std::time_t>(seconds);
+  std::tm utc{};
+  gmtime_r(&time, &utc);
+  char text[32] = {};
+  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
+  return text;
 }
 
 std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath) {

@@ -52,6 +52,9 @@ struct RecipeHeader {
   std::string FileName;  // the recipe file's own name, for the command that runs it
 };
 
+// seconds since the epoch as a header writes them: "YYYY-MM-DD HH:MM:SS UTC".
+std::string UtcText(std::int64_t seconds);
+
 // The recipe as a response file for tessmark: the comment header, --size or --input startPath
 // (absolute, quoted where needed), then one operation a line with all its keys.
 std::string RecipeText(const Recipe& recipe, const RecipeHeader& header, const std::string& startPath);

@@ -14,15 +14,6 @@
 namespace tessmark {
 namespace {
 
-std::string UtcNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char text[32] = {};
-  std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", &utc);
-  return text;
-}
-
 void ExportRecipe(CommandContext& c) {
   if (!CheckPictureToExport(c)) return;
   const Recipe& recipe = c.State.PictureRecipe;
@@ -34,7 +25,7 @@ void ExportRecipe(CommandContext& c) {
   }
   const std::optional<std::string> path = AskSavePath(c.Desktop, {"*.txt|*.txt|", true}, MainCaption);
   if (!path) return;
-  const RecipeHeader header{std::string("vornade ") + ProgramVersion, UtcNow(),
+  const RecipeHeader header{std::string("vornade ") + ProgramVersion, UtcText(std::time(nullptr)),
                             std::filesystem::path(*path).filename().string()};
   std::string failedPath;
   if (const int error = SaveRecipe(*path, recipe, header, failedPath); error != 0) {
