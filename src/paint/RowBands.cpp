@@ -13,8 +13,9 @@ constexpr std::uint64_t SmallestBanded = std::uint64_t{32} << 20;
 // shapes land on two bands and are visited twice.
 constexpr std::int64_t BandBytes = std::int64_t{4} << 20;
 // Shared bands: enough of them for every thread to find work until a batch ends, none so thin that
-// most shapes land on several.
-constexpr std::int32_t SharedBands = 64;
+// most shapes land on several (a 2048-row picture gets bands of 128 rows, where a disc of the usual
+// sizes lands on one band; with 32 rows it landed on two or three, and each costs it a visit).
+constexpr std::int32_t SharedBands = 16;
 constexpr std::int32_t SharedBandRows = 8;
 
 }  // namespace

@@ -26,8 +26,9 @@ template <class Paint> DrawnShape<Paint> Drawn(const ShapeBounds& bounds, Paint 
   return {bounds, std::move(paint), heldBytes};
 }
 
-// Shapes held back, each once, with the bands each lands on.
-template <class Paint> struct HeldShapes {
+// Shapes held back, each once, with the bands each lands on. A batch being drawn and one being
+// painted on another thread never share a cache line.
+template <class Paint> struct alignas(64) HeldShapes {
   struct Held {
     Paint PaintOn;
     std::uint8_t Weight;
@@ -49,14 +50,18 @@ template <class Paint> struct HeldShapes {
   }
 
   // Touches nothing but the band's own rows and list, so bands may be painted side by side; each
-  // layer's rows of the band stay cached while its shapes are painted.
+  // layer's rows of the band stay cached while its shapes are painted. What it reads for every
+  // shape is copied to locals first: the lines it comes from may lie beside data the drawing
+  // thread writes for every shape.
   void PaintBand(std::span<const PaintLayer> layers, bool connectable, const RowBands& bands, std::int32_t band) {
     std::vector<std::size_t>& shapes = BandShapes[static_cast<std::size_t>(band)];
-    for (const PaintLayer& layer : layers) {
+    const Held* held = Shapes.data();
+    const std::int32_t first = bands.FirstRow(band);
+    const std::int32_t end = bands.EndRow(band);
+    for (const PaintLayer layer : layers) {
       for (const std::size_t index : shapes) {
-        const Held& h = Shapes[index];
-        h.PaintOn(Canvas{*layer.Target, connectable, layer.WeightOf(h.Weight), bands.FirstRow(band), bands.EndRow(band)},
-                  layer);
+        const Held& h = held[index];
+        h.PaintOn(Canvas{*layer.Target, connectable, layer.WeightOf(h.Weight), first, end}, layer);
       }
     }
     shapes.clear();
