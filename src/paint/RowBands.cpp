@@ -20,12 +20,12 @@ constexpr std::int32_t SharedBandRows = 8;
 
 }  // namespace
 
-RowBands::RowBands(const Picture& picture, bool connectable)
+RowBands::RowBands(const Picture& picture, bool connectable, std::size_t layers)
     : RowBands(picture, connectable,
-               picture.ByteCount() < SmallestBanded
+               picture.ByteCount() * layers < SmallestBanded
                    ? picture.Height
-                   : static_cast<std::int32_t>(std::clamp<std::int64_t>(BandBytes / (std::int64_t{picture.Width} * 3), 1,
-                                                                        picture.Height))) {}
+                   : static_cast<std::int32_t>(std::clamp<std::int64_t>(
+                         BandBytes / (std::int64_t{picture.Width} * 3 * static_cast<std::int64_t>(layers)), 1, picture.Height))) {}
 
 RowBands::RowBands(const Picture& picture, bool connectable, std::int32_t bandRows)
     : width_(picture.Width), height_(picture.Height), connectable_(connectable) {
@@ -34,8 +34,8 @@ RowBands::RowBands(const Picture& picture, bool connectable, std::int32_t bandRo
   count_ = (height_ + rows_ - 1) / rows_;
 }
 
-RowBands RowBands::Shared(const Picture& picture, bool connectable) {
-  const std::int64_t rowBytes = std::max<std::int64_t>(std::int64_t{picture.Width} * 3, 1);
+RowBands RowBands::Shared(const Picture& picture, bool connectable, std::size_t layers) {
+  const std::int64_t rowBytes = std::max<std::int64_t>(std::int64_t{picture.Width} * 3 * static_cast<std::int64_t>(layers), 1);
   const std::int64_t rows = std::max<std::int64_t>((picture.Height + SharedBands - 1) / SharedBands, SharedBandRows);
   return RowBands(picture, connectable, static_cast<std::int32_t>(std::min(rows, std::max<std::int64_t>(BandBytes / rowBytes, 1))));
 }

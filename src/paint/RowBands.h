@@ -22,12 +22,13 @@ struct ShapeBounds {
 // lands on a run of consecutive bands, the last one followed by the first when rows wrap.
 class RowBands {
  public:
-  RowBands(const Picture& picture, bool connectable);
+  // `layers` pictures of this size are painted band by band together, and share the caches.
+  RowBands(const Picture& picture, bool connectable, std::size_t layers = 1);
   // Bands of bandRows rows, whatever the picture's size.
   RowBands(const Picture& picture, bool connectable, std::int32_t bandRows);
   // The bands several threads share out, small pictures banded too: the grid depends on the
-  // picture's size alone, so every thread count paints the same.
-  static RowBands Shared(const Picture& picture, bool connectable);
+  // pictures' size alone, never on the thread count.
+  static RowBands Shared(const Picture& picture, bool connectable, std::size_t layers = 1);
 
   // The picture is small enough to paint shapes one by one.
   bool Whole() const { return count_ <= 1; }

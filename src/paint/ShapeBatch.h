@@ -26,6 +26,33 @@ template <class Paint> DrawnShape<Paint> Drawn(const ShapeBounds& bounds, Paint 
   return {bounds, std::move(paint), heldBytes};
 }
 
+// Where shapes are painted: on every layer, within the picture rows FirstRow ... EndRow - 1, with
+// room for what the layers after the first take (Also).
+struct LayerPass {
+  std::span<const PaintLayer> Layers;
+  bool Connectable = true;
+  std::int32_t FirstRow = 0;
+  std::int32_t EndRow = INT32_MAX;
+  std::span<AlsoPainted> Also;
+
+  Canvas On(const PaintLayer& layer, std::uint8_t weight) const {
+    return {*layer.Target, Connectable, layer.WeightOf(weight), FirstRow, EndRow};
+  }
+};
+
+// A shape in one colour paints every layer in one pass, its outline worked out once; others
+// (stamps) paint a layer at a time.
+template <class Paint>
+concept PaintsEveryLayer = requires(const Paint& paint, const LayerPass& pass) { paint.OnEveryLayer(pass, std::uint8_t{}); };
+
+template <class Paint> void PaintOnLayers(const Paint& paint, std::uint8_t weight, const LayerPass& pass) {
+  if constexpr (PaintsEveryLayer<Paint>) {
+    paint.OnEveryLayer(pass, weight);
+  } else {
+    for (const PaintLayer& layer : pass.Layers) paint(pass.On(layer, weight), layer);
+  }
+}
+
 // Shapes held back, each once, with the bands each lands on. A batch being drawn and one being
 // painted on another thread never share a cache line.
 template <class Paint> struct alignas(64) HeldShapes {
@@ -49,19 +76,20 @@ template <class Paint> struct alignas(64) HeldShapes {
     Area += static_cast<double>(bands.Area(shape.Bounds));
   }
 
-  // Touches nothing but the band's own rows and list, so bands may be painted side by side; each
-  // layer's rows of the band stay cached while its shapes are painted. What it reads for every
-  // shape is copied to locals first: the lines it comes from may lie beside data the drawing
-  // thread writes for every shape.
+  // Touches nothing but the band's own rows and list, so bands may be painted side by side; the
+  // band's rows stay cached while its shapes are painted. What it reads for every shape is copied
+  // to locals first: the lines it comes from may lie beside data the drawing thread writes.
   void PaintBand(std::span<const PaintLayer> layers, bool connectable, const RowBands& bands, std::int32_t band) {
     std::vector<std::size_t>& shapes = BandShapes[static_cast<std::size_t>(band)];
     const Held* held = Shapes.data();
-    const std::int32_t first = bands.FirstRow(band);
-    const std::int32_t end = bands.EndRow(band);
-    for (const PaintLayer layer : layers) {
-      for (const std::size_t index : shapes) {
-        const Held& h = held[index];
-        h.PaintOn(Canvas{*layer.Target, connectable, layer.WeightOf(h.Weight), first, end}, layer);
+    const std::vector<PaintLayer> own(layers.begin(), layers.end());
+    std::vector<AlsoPainted> also(own.size() - 1);
+    const LayerPass pass{own, connectable, bands.FirstRow(band), bands.EndRow(band), also};
+    if constexpr (PaintsEveryLayer<Paint>) {
+      for (const std::size_t index : shapes) PaintOnLayers(held[index].PaintOn, held[index].Weight, pass);
+    } else {
+      for (const PaintLayer& layer : own) {
+        for (const std::size_t index : shapes) held[index].PaintOn(pass.On(layer, held[index].Weight), layer);
       }
     }
     shapes.clear();
@@ -83,10 +111,10 @@ template <class Paint> struct alignas(64) HeldShapes {
 template <class Paint> class ShapeBatch {
  public:
   ShapeBatch(std::span<const PaintLayer> layers, bool connectable, WorkerPool* workers = nullptr)
-      : ShapeBatch(layers, connectable, BandsFor(*layers.front().Target, connectable, workers), workers) {}
+      : ShapeBatch(layers, connectable, BandsFor(layers, connectable, workers), workers) {}
   ShapeBatch(std::span<const PaintLayer> layers, bool connectable, const RowBands& bands, WorkerPool* workers = nullptr)
       : layers_(layers), picture_(*layers.front().Target), connectable_(connectable), bands_(bands),
-        workers_(Shares(workers) ? workers : nullptr) {
+        workers_(Shares(workers) ? workers : nullptr), also_(layers.size() - 1) {
     drawing_.BandShapes.resize(static_cast<std::size_t>(bands.Count()));
     painting_.BandShapes.resize(static_cast<std::size_t>(bands.Count()));
   }
@@ -128,8 +156,9 @@ template <class Paint> class ShapeBatch {
 
  private:
   static bool Shares(const WorkerPool* workers) { return workers != nullptr && workers->Threads() > 1; }
-  static RowBands BandsFor(const Picture& picture, bool connectable, const WorkerPool* workers) {
-    return Shares(workers) ? RowBands::Shared(picture, connectable) : RowBands(picture, connectable);
+  static RowBands BandsFor(std::span<const PaintLayer> layers, bool connectable, const WorkerPool* workers) {
+    const Picture& picture = *layers.front().Target;
+    return Shares(workers) ? RowBands::Shared(picture, connectable, layers.size()) : RowBands(picture, connectable, layers.size());
   }
 
   // Paints the batch drawn, or hands it to the workers once they are done with the one before.
@@ -155,16 +184,14 @@ template <class Paint> class ShapeBatch {
   // A shape too large to hold is still painted band by band when workers share the bands.
   void PaintAtOnce(const Paint& paint, const ShapeBounds& bounds, std::uint8_t weight) {
     if (workers_ == nullptr) {
-      for (const PaintLayer& layer : layers_) paint(Canvas{*layer.Target, connectable_, layer.WeightOf(weight)}, layer);
+      PaintOnLayers(paint, weight, LayerPass{layers_, connectable_, 0, INT32_MAX, also_});
       return;
     }
     const RowBands::Run run = bands_.BandsOf(bounds);
     RunParts(workers_, run.Count, [&](std::int32_t k) {
       const std::int32_t band = (run.First + k) % bands_.Count();
-      for (const PaintLayer& layer : layers_) {
-        paint(Canvas{*layer.Target, connectable_, layer.WeightOf(weight), bands_.FirstRow(band), bands_.EndRow(band)},
-              layer);
-      }
+      std::vector<AlsoPainted> also(layers_.size() - 1);
+      PaintOnLayers(paint, weight, LayerPass{layers_, connectable_, bands_.FirstRow(band), bands_.EndRow(band), also});
     });
   }
 
@@ -178,6 +205,7 @@ template <class Paint> class ShapeBatch {
   bool connectable_;
   RowBands bands_;
   WorkerPool* workers_;
+  std::vector<AlsoPainted> also_;  // for shapes painted on the calling thread
   HeldShapes<Paint> drawing_;
   HeldShapes<Paint> painting_;  // on the workers
 };

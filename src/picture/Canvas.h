@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "picture/Picture.h"
+#include "picture/RunPattern.h"
 
 namespace tessmark {
 
@@ -11,14 +13,31 @@ namespace tessmark {
 // which the shape's colour is mixed over what is there (255 replaces, 0 keeps the old colour).
 // Only picture rows FirstRow ... EndRow - 1 (after wrapping) are written, so that a batch of shapes
 // can be painted one band of rows at a time.
+//
+// A shape in one colour may paint further pictures of the same size in the same pass, each in its
+// own colour and weight (Also): its outline is then worked out once for all of them.
+struct AlsoPainted {
+  Picture* Target = nullptr;
+  RunPattern Run{Color{}, 0};
+};
+
 struct Canvas {
   Picture& Target;
   bool Connectable = true;
   std::uint8_t BlendWeight = 255;
   std::int32_t FirstRow = 0;
   std::int32_t EndRow = INT32_MAX;
+  std::span<const AlsoPainted> Also = {};
 
   bool WritesRow(std::int64_t row) const { return row >= FirstRow && row < EndRow; }
+  // Weight 0 everywhere keeps every pixel as it is.
+  bool KeepsEveryPixel() const {
+    return BlendWeight == 0 && std::ranges::all_of(Also, [](const AlsoPainted& a) { return a.Run.Weight() == 0; });
+  }
+  // Weight 255 everywhere: writing a pixel again changes nothing.
+  bool StoresEveryPixel() const {
+    return BlendWeight == 255 && std::ranges::all_of(Also, [](const AlsoPainted& a) { return a.Run.Weight() == 255; });
+  }
 };
 
 // Non-negative remainder for any 64-bit coordinate (shapes far larger than the picture included).
@@ -35,7 +54,8 @@ constexpr std::int32_t WrapCoordinate64(std::int64_t v, std::int32_t size) {
   return static_cast<std::int32_t>(r < 0 ? r + size : r);
 }
 
-// Wraps (when connectable), blends with the canvas weight and stores one pixel.
+// Wraps (when connectable), blends with the canvas weight and stores one pixel, on every picture
+// the canvas paints.
 // False when the pixel falls outside the picture and nothing was stored.
 inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Color c) {
   Picture& picture = canvas.Target;
@@ -57,6 +77,7 @@ inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Col
     p[1] = BlendChannel(p[1], c.Green, w);
     p[2] = BlendChannel(p[2], c.Blue, w);
   }
+  for (const AlsoPainted& also : canvas.Also) also.Run.Paint(also.Target->Row(static_cast<std::int32_t>(y)) + x * 3, 1);
   return true;
 }
 

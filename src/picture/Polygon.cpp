@@ -88,7 +88,7 @@ bool PointInPolygon(std::span<const std::int32_t> xs, std::span<const std::int32
 }
 
 void DrawPolygon(const Canvas& canvas, std::span<const Point> points, Color c, bool fill) {
-  if (points.empty() || canvas.BlendWeight == 0) return;  // weight 0 keeps every pixel as it is
+  if (points.empty() || canvas.KeepsEveryPixel()) return;
   if (!fill) {
     DrawOutline(canvas, points, c);
     return;

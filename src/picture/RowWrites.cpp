@@ -40,7 +40,7 @@ void RowWrites::Clear() {
   ranges_ = exact_ = false;
 }
 
-void RowWrites::ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) {
+void RowWrites::ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) const {
   row += std::int64_t{first_} * 3;
   if ((!ranges_ && !exact_) || Settled()) {
     blend.Apply(row, columns_, laps_);
@@ -56,7 +56,6 @@ void RowWrites::ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) {
     }
     blend.Apply(row + std::int64_t{from} * 3, columns_ - from, count);
   }
-  Clear();
 }
 
 }  // namespace tessmark

@@ -67,8 +67,8 @@ class RowWrites {
     return true;
   }
 
-  // Lays the counted writes onto the stretch's pixels in the row and starts again from none.
-  void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend);
+  // Lays the counted writes onto the stretch's pixels in the row; Clear then starts again from none.
+  void ApplyTo(std::uint8_t* row, const RepeatedBlend& blend) const;
 
  private:
   void AddRange(std::int64_t from, std::int64_t to, std::int64_t times);

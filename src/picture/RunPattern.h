@@ -20,6 +20,7 @@ class RunPattern {
   void Paint(std::uint8_t* pixels, std::int64_t n) const;
 
   std::uint8_t Weight() const { return weight_; }
+  Color Colour() const { return {colour_[0], colour_[1], colour_[2]}; }
 
  private:
   void Store(std::uint8_t* p, std::int64_t bytes) const;

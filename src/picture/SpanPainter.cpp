@@ -5,7 +5,7 @@
 namespace tessmark {
 
 void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) const {
-  if (length <= 0 || run_.Weight() == 0) return;
+  if (length <= 0 || !paints_) return;
   if (counts_) {  // y lands on the row being counted
     counts_->Add(x, length);
     return;
@@ -15,25 +15,24 @@ void SpanPainter::Paint(std::int64_t x, std::int64_t y, std::int64_t length) con
     if (y < firstRow_ || y >= endRow_) return;
     const std::int64_t from = std::max<std::int64_t>(x, 0);
     const std::int64_t to = std::min<std::int64_t>(x + length, width);
-    if (from < to) run_.Paint(picture_.Row(static_cast<std::int32_t>(y)) + from * 3, to - from);
+    if (from < to) Write(static_cast<std::int32_t>(y), from, to - from);
     return;
   }
   // Storing the same colour again changes nothing; only blending needs every lap of a long run.
-  if (run_.Weight() == 255) length = std::min(length, width);
+  if (stores_) length = std::min(length, width);
   const std::int32_t wrapped = WrapCoordinate64(y, picture_.Height);
   if (wrapped < firstRow_ || wrapped >= endRow_) return;
-  std::uint8_t* row = picture_.Row(wrapped);
   std::int64_t column = WrapCoordinate64(x, picture_.Width);
   while (length > 0) {
     const std::int64_t piece = std::min(length, width - column);
-    run_.Paint(row + column * 3, piece);
+    Write(wrapped, column, piece);
     length -= piece;
     column = 0;
   }
 }
 
 void SpanPainter::PaintSameRows(std::int64_t yFrom, std::int64_t yTo, std::int64_t x, std::int64_t length) {
-  if (run_.Weight() == 0) return;
+  if (!paints_) return;
   if (!CountsWrites(yTo - yFrom, length)) {
     PaintRows(yFrom, yTo, x, length, [&](std::int64_t y) { Paint(x, y, length); });
     return;
@@ -48,9 +47,9 @@ bool SpanPainter::CountsWrites(std::int64_t rows, std::int64_t length) const {
   // Counting costs a few passes over the picture, so it pays once the straight writes come to
   // several times its area.
   constexpr double AreasWorthCounting = 8;
-  if (!connectable_ || run_.Weight() == 0) return false;
+  if (!connectable_ || !paints_) return false;
   // Stored runs are cut to one lap of the row; blended ones write every lap.
-  const std::int64_t written = run_.Weight() == 255 ? std::min<std::int64_t>(length, picture_.Width) : length;
+  const std::int64_t written = stores_ ? std::min<std::int64_t>(length, picture_.Width) : length;
   return static_cast<double>(rows) * static_cast<double>(written) >
          AreasWorthCounting * static_cast<double>(picture_.Width) * static_cast<double>(picture_.Height);
 }
@@ -67,9 +66,13 @@ void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) 
   } else {
     x = std::clamp<std::int64_t>(x, 0, picture_.Width - 1);
   }
-  const std::uint8_t* start = picture_.Row(static_cast<std::int32_t>(y)) + x * 3;
   const std::int64_t bytes = std::min({length, picture_.Width - x, MaxLines * LineBytes / 3}) * 3;
-  for (std::int64_t at = 0; at < bytes; at += LineBytes) __builtin_prefetch(start + at, 1);
+  const auto prefetch = [&](const Picture& picture) {
+    const std::uint8_t* start = picture.Row(static_cast<std::int32_t>(y)) + x * 3;
+    for (std::int64_t at = 0; at < bytes; at += LineBytes) __builtin_prefetch(start + at, 1);
+  };
+  prefetch(picture_);
+  for (const AlsoPainted& also : also_) prefetch(*also.Target);
 }
 
 void WriteSpan(const Canvas& canvas, std::int64_t x, std::int64_t y, std::int64_t length, Color c) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <span>
+#include <vector>
 
 #include "picture/Canvas.h"
 #include "picture/RowWrites.h"
@@ -18,7 +20,8 @@ struct NoRowCounts {
 };
 
 // Writes horizontal runs of one shape onto the canvas, each exactly as that many WritePixel calls
-// would. Built once per shape, so a row costs only its wrap and its writes.
+// would. Built once per shape, so a row costs only its wrap and its writes; each further picture
+// the canvas paints costs only its writes.
 class SpanPainter {
  public:
   SpanPainter(const Canvas& canvas, Color c)
@@ -27,7 +30,10 @@ class SpanPainter {
         firstRow_(std::clamp(canvas.FirstRow, 0, picture_.Height)),
         endRow_(std::clamp(canvas.EndRow, firstRow_, picture_.Height)),
         colour_(c),
-        run_(c, canvas.BlendWeight) {}
+        run_(c, canvas.BlendWeight),
+        also_(canvas.Also),
+        paints_(!canvas.KeepsEveryPixel()),
+        stores_(canvas.StoresEveryPixel()) {}
 
   // The pixels (x, y) ... (x + length - 1, y); a run longer than the picture wraps onto itself and
   // blends those pixels again.
@@ -55,7 +61,7 @@ class SpanPainter {
       yFrom = std::max<std::int64_t>(yFrom, firstRow_);
       yTo = std::min<std::int64_t>(yTo, endRow_);
     }
-    if (yFrom >= yTo || run_.Weight() == 0) return;  // weight 0 keeps every pixel as it is
+    if (yFrom >= yTo || !paints_) return;  // weight 0 keeps every pixel as it is
     if (CountsWrites(yTo - yFrom, length)) {
       const auto counts = makeCounts();
       CountRows([&](std::int32_t row, RowWrites& writes) {
@@ -109,16 +115,29 @@ class SpanPainter {
   // onto the stretch.
   template <class CountRow> void CountRows(CountRow&& countRow) {
     const RepeatedBlend blend(colour_, run_.Weight());
-    RowWrites writes(picture_.Width, blend.Settled());
+    std::vector<RepeatedBlend> alsoBlends;
+    std::int64_t enough = blend.Settled();
+    for (const AlsoPainted& also : also_) {
+      enough = std::max(enough, alsoBlends.emplace_back(also.Run.Colour(), also.Run.Weight()).Settled());
+    }
+    RowWrites writes(picture_.Width, enough);
     counts_ = &writes;
     for (std::int32_t row = firstRow_; row < endRow_; ++row) {
       for (std::int64_t first = 0; first < picture_.Width; first += RowWrites::MaxColumns) {
         writes.Start(static_cast<std::int32_t>(first));
         countRow(row, writes);
         writes.ApplyTo(picture_.Row(row), blend);
+        for (std::size_t k = 0; k < also_.size() ; ++k) writes.ApplyTo(also_[k].Target->Row(row), alsoBlends[k]);
+        writes.Clear();
       }
     }
     counts_ = nullptr;
+  }
+
+  // n pixels from `column` on picture row `row`, on every picture painted.
+  void Write(std::int32_t row, std::int64_t column, std::int64_t n) const {
+    run_.Paint(picture_.Row(row) + column * 3, n);
+    for (const AlsoPainted& also : also_) also.Run.Paint(also.Target->Row(row) + column * 3, n);
   }
 
   // The first shape row from yFrom on that wraps onto picture row `row`.
@@ -134,6 +153,9 @@ class SpanPainter {
   std::int32_t firstRow_, endRow_;  // the band of picture rows written
   Color colour_;
   RunPattern run_;
+  std::span<const AlsoPainted> also_;
+  bool paints_;  // some picture takes a weight above 0
+  bool stores_;  // every picture takes weight 255
   RowWrites* counts_ = nullptr;  // where runs go while a shape is counted
 };
 

@@ -13,26 +13,37 @@ namespace tessmark {
 namespace {
 
 using PaintShape = std::function<void(const Canvas&, const PaintLayer&)>;
+using PaintInColour = std::function<void(const Canvas&, Color)>;
+using ColouredShape = InLayerColor<PaintInColour>;
 
 // Shapes of every rasteriser that cross the edges, overlap one another, are taller or wider than
-// the picture or empty, at weights from none to full.
-std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> MixedShapes(std::int32_t size) {
-  std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> shapes;
+// the picture or empty, at weights from none to full; the first four are huge, and counted.
+std::vector<std::pair<DrawnShape<ColouredShape>, std::uint8_t>> MixedColouredShapes(std::int32_t size) {
+  std::vector<std::pair<DrawnShape<ColouredShape>, std::uint8_t>> shapes;
   RandomValue random(99);
   const std::uint8_t weights[] = {255, 127, 0, 40};
   for (int i = 0; i < 160; ++i) {
     const std::int32_t x = random.Next() % (3 * size) - size, y = random.Next() % (3 * size) - size;
-    const std::int32_t r = random.Next() % 24 - 2;
-    const Color c{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13), static_cast<std::uint8_t>(i)};
+    const std::int32_t r = i < 4 ? 3000 + i : random.Next() % 24 - 2;
+    const DrawnColor c{{static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i * 13), static_cast<std::uint8_t>(i)}, i, i % 3 - 1};
     const std::vector<Point> star{{x, y - r}, {x + r, y + r}, {x - r, y}, {x + r, y}, {x - r, y + r}};
-    DrawnShape<PaintShape> shape{{}, {}};
-    switch (i % 4) {
-      case 0: shape = Drawn<PaintShape>({y - r + 1, 2 * r - 1, 2 * r - 1}, [=](const Canvas& k, const PaintLayer&) { DrawDisc(k, x, y, r, c); }); break;
-      case 1: shape = Drawn<PaintShape>({y, 3 * r, 5 * r}, [=](const Canvas& k, const PaintLayer&) { FillRectangle(k, x, y, x + 5 * r, y + 3 * r, c); }); break;
-      default: shape = Drawn<PaintShape>(BoundsOf(star), [=](const Canvas& k, const PaintLayer&) { DrawPolygon(k, star, c, i % 4 == 2); });
+    ShapeBounds bounds = BoundsOf(star);
+    PaintInColour paint = [=](const Canvas& k, Color rgb) { DrawPolygon(k, star, rgb, i % 4 == 2); };
+    if (i % 4 == 0) {
+      bounds = {y - r + 1, 2 * r - 1, 2 * r - 1};
+      paint = [=](const Canvas& k, Color rgb) { DrawDisc(k, x, y, r, rgb); };
+    } else if (i % 4 == 1) {
+      bounds = {y, 3 * r, 5 * r};
+      paint = [=](const Canvas& k, Color rgb) { FillRectangle(k, x, y, x + 5 * r, y + 3 * r, rgb); };
     }
-    shapes.emplace_back(std::move(shape), weights[i % 4]);
+    shapes.emplace_back(Drawn(bounds, ColouredShape{std::move(paint), c}), weights[i % 4]);
   }
+  return shapes;
+}
+
+std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> MixedShapes(std::int32_t size) {
+  std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> shapes;
+  for (auto& [shape, weight] : MixedColouredShapes(size)) shapes.emplace_back(Drawn<PaintShape>(shape.Bounds, shape.PaintOn), weight);
   return shapes;
 }
 
@@ -50,6 +61,35 @@ TEST(ShapeBatch, PaintsEveryPixelAsTheShapesPaintedOneByOne) {
       }
       batch.PaintHeld();
       EXPECT_TRUE(test::SamePixels(expected, banded)) << "connectable " << connectable << ", bands of " << bandRows;
+    }
+  }
+}
+
+TEST(ShapeBatch, AShapeInOneColourPaintsEveryLayerAsItPaintsThatLayerAlone) {
+  Palette two;
+  AddColor(two, {10, 200, 30});
+  AddColor(two, {250, 0, 90});
+  const MapColors mapColours = ColorsOfPalette(two), id = IdColors();
+  for (const bool connectable : {true, false}) {
+    std::vector<Picture> alone, together;
+    for (int k = 0; k < 3; ++k) {
+      alone.push_back(test::WhitePicture(48, 37));
+      together.push_back(test::WhitePicture(48, 37));
+    }
+    const auto layersOf = [&](std::vector<Picture>& pictures) {
+      return std::vector<PaintLayer>{{&pictures[0]}, {&pictures[1], &mapColours}, {&pictures[2], &id, true}};
+    };
+    const std::vector<PaintLayer> aloneLayers = layersOf(alone), togetherLayers = layersOf(together);
+    ShapeBatch<ColouredShape> batch(togetherLayers, connectable, RowBands(together[0], connectable, 5));
+    int n = 0;
+    for (auto& [shape, weight] : MixedColouredShapes(48)) {
+      for (const PaintLayer& layer : aloneLayers) shape.PaintOn(Canvas{*layer.Target, connectable, layer.WeightOf(weight)}, layer);
+      batch.Add(std::move(shape), weight);
+      batch.PaintHeld();  // each shape checked before later ones cover it
+      for (int k = 0; k < 3; ++k) {
+        ASSERT_TRUE(test::SamePixels(alone[k], together[k])) << "shape " << n << ", layer " << k << ", connectable " << connectable;
+      }
+      ++n;
     }
   }
 }
