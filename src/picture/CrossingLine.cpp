@@ -1,6 +1,9 @@
 #include "picture/CrossingLine.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -63,6 +66,7 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   driftSize_ = drift_ < 0 ? -drift_ : drift_;
   step_ = MoveBy(drift_);
   if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
+  TakeLandings(best);
   if (drift_ == 0 || driftSize_ >= d_) return;
   columnWhole_ = d_ / driftSize_;
   perColumn_ = InDrifts(d_);
@@ -71,6 +75,34 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   const std::int64_t way = drift_ < 0 ? -1 : 1;
   hopPhase_ = InDrifts(-way * hop_.Rest);
   carry_ = InDrifts(way * d_);
+}
+
+void CrossingLine::TakeLandings(const Plan& best) {
+  landingMost_ = (rows_ + height_ - 1) / height_;
+  if (landingMost_ > LandingColumns::MostPoints || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX}) return;
+  // Keeping a point costs a few steps, reading a column at least a few.
+  const std::int64_t atBest = 4 * landingMost_ + std::int64_t{height_} * width_ * 3;
+  const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
+  const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
+  // Rows landing on the same point would be kept as one.
+  if (atBest >= best.Cost + best.Block || lap / std::gcd(step, lap) < landingMost_) return;
+  landings_.emplace(step, landingMost_, d_, width_);
+  const std::int64_t cost = landings_->BuildCost() + landings_->RowCost() * height_;
+  if (cost < best.Cost + best.Block) {
+    cost_ = cost;
+  } else {
+    landings_.reset();
+  }
+}
+
+void CrossingLine::AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const {
+  landings_->Count(static_cast<std::int64_t>(FloorModulo(c, Int128{d_} * width_)),
+                   [&](std::int32_t column, std::int64_t n) { Write(writes, column, sign * n); });
+  // One landing fewer leaves out the last of those kept.
+  if (landing < landingMost_) {
+    const Int128 last = FloorDivide(c + Int128{q_} * height_ * landing, d_);
+    Write(writes, static_cast<std::int32_t>(FloorModulo(last, width_)), -sign);
+  }
 }
 
 std::int64_t CrossingLine::FewestWithin(std::int64_t span) const {
@@ -190,6 +222,10 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
   if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  if (landings_) {
+    AddLandings(c, landing, sign, writes);
+    return;
+  }
   Position at{0, 0};
   Step(at, MoveBy(c));
   // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.
