@@ -79,7 +79,7 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
 
 void CrossingLine::TakeLandings(const Plan& best) {
   landingMost_ = (rows_ + height_ - 1) / height_;
-  if (landingMost_ > LandingColumns::MostPoints || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX}) return;
+  if (landingMost_ > LandingColumns::MostParts || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX}) return;
   // Keeping a point costs a few steps, reading a column at least a few.
   const std::int64_t atBest = 4 * landingMost_ + std::int64_t{height_} * width_ * 3;
   const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
@@ -88,7 +88,7 @@ void CrossingLine::TakeLandings(const Plan& best) {
   if (atBest >= best.Cost + best.Block || lap / std::gcd(step, lap) < landingMost_) return;
   landings_.emplace(step, landingMost_, d_, width_);
   const std::int64_t cost = landings_->BuildCost() + landings_->RowCost() * height_;
-  if (cost < best.Cost + best.Block) {
+  if (landings_->Kept() && cost < best.Cost + best.Block) {
     cost_ = cost;
   } else {
     landings_.reset();

@@ -12,14 +12,18 @@ namespace tessmark {
 // move keeps every point in its column or carries it one further, as its part is below a
 // threshold or not, so each picture row reads its crossings off a column at a time, however many
 // rows land there: where the threshold falls among a column's parts is found near where it would
-// fall were they even, the points being a rotation's and so spread nearly evenly.
+// fall were they even, the points being a rotation's and so spread nearly evenly. The i-th parts
+// of all columns lie side by side, so that a picture row reads a few runs of memory.
 class LandingColumns {
  public:
-  // The most points kept: 4 bytes each.
-  static constexpr std::int64_t MostPoints = std::int64_t{1} << 21;
+  // The most parts kept, at 4 bytes each.
+  static constexpr std::int64_t MostParts = std::int64_t{1} << 21;
 
   // No two of the points may meet: D W / gcd(S, D W) >= count.
   LandingColumns(std::int64_t step, std::int64_t count, std::int64_t d, std::int32_t width);
+
+  // Whether the columns were even enough to keep.
+  bool Kept() const { return !parts_.empty(); }
 
   // About how many steps keeping the points takes, and reading them for one picture row.
   std::int64_t BuildCost() const { return buildCost_; }
@@ -33,31 +37,24 @@ class LandingColumns {
     const auto stays = static_cast<std::uint32_t>(d_ - (shift - whole * d_));
     const double share = static_cast<double>(stays) / static_cast<double>(d_);
     std::int64_t column = whole;
-    std::int64_t carried = Size(width_ - 1) - Below(width_ - 1, stays, share);
+    std::int64_t carried = sizes_[width_ - 1] - Below(width_ - 1, stays, share);
     for (std::int32_t c = 0; c < width_; ++c) {
-      if (c + Ahead < width_) Prefetch(c + Ahead, share);
       const std::int64_t below = Below(c, stays, share);
       if (below + carried != 0) write(static_cast<std::int32_t>(column), below + carried);
-      carried = Size(c) - below;
+      carried = sizes_[c] - below;
       if (++column == width_) column = 0;
     }
   }
 
  private:
-  // Columns searched while the parts of a later one are fetched: they lie too far apart for the
-  // memory system to foresee.
-  static constexpr std::int32_t Ahead = 8;
-  void Prefetch(std::int32_t c, double share) const {
-    __builtin_prefetch(parts_.data() + starts_[c] + static_cast<std::int64_t>(static_cast<double>(Size(c)) * share));
-  }
-  std::int64_t Size(std::int32_t c) const { return starts_[c + 1] - starts_[c]; }
   // How many parts of column c lie below `part`, about `share` of them.
   std::int64_t Below(std::int32_t c, std::uint32_t part, double share) const;
 
   std::int64_t d_;
   std::int32_t width_;
-  std::vector<std::uint32_t> starts_;  // column c's parts are parts_[starts_[c]] ... parts_[starts_[c + 1] - 1]
-  std::vector<std::uint32_t> parts_;
+  std::vector<std::uint32_t> sizes_;  // parts in each column
+  std::vector<std::uint32_t> parts_;  // column c's i-th part at i width + c
+  std::uint64_t reach_ = 0;  // no part lies further from where it would were its column's even
   std::int64_t buildCost_ = 0, rowCost_ = 0;
 };
 
