@@ -80,25 +80,31 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
 void CrossingLine::TakeLandings(const Plan& best) {
   landingMost_ = (rows_ + height_ - 1) / height_;
   if (landingMost_ > LandingColumns::MostParts || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX}) return;
-  // Keeping a point costs a few steps, reading a column at least a few.
-  const std::int64_t atBest = 4 * landingMost_ + std::int64_t{height_} * width_ * 3;
   const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
   const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
-  // Rows landing on the same point would be kept as one.
-  if (atBest >= best.Cost + best.Block || lap / std::gcd(step, lap) < landingMost_) return;
-  landings_.emplace(step, landingMost_, d_, width_);
-  const std::int64_t cost = landings_->BuildCost() + landings_->RowCost() * height_;
-  if (landings_->Kept() && cost < best.Cost + best.Block) {
+  // Landings a period apart cross at the same point: a period of them is kept, counted as often
+  // as it repeats, and the first of them left over once more.
+  const std::int64_t period = std::min(landingMost_, lap / std::gcd(step, lap));
+  // Keeping a point costs a few steps, reading a column at least a few.
+  if (4 * period + std::int64_t{height_} * width_ * 3 >= best.Cost + best.Block) return;
+  std::int64_t cost = 0;
+  for (const auto& [count, times] : {std::pair{period, landingMost_ / period}, std::pair{landingMost_ % period, std::int64_t{1}}}) {
+    if (count == 0) continue;
+    const LandingColumns& kept = landings_.emplace_back(LandingColumns(step, count, d_, width_), times).first;
+    cost += kept.Kept() ? kept.BuildCost() + kept.RowCost() * height_ : best.Cost + best.Block;
+  }
+  if (cost < best.Cost + best.Block) {
     cost_ = cost;
   } else {
-    landings_.reset();
+    landings_.clear();
   }
 }
 
 void CrossingLine::AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const {
-  landings_->Count(static_cast<std::int64_t>(FloorModulo(c, Int128{d_} * width_)),
-                   [&](std::int32_t column, std::int64_t n) { Write(writes, column, sign * n); });
-  // One landing fewer leaves out the last of those kept.
+  const auto shift = static_cast<std::int64_t>(FloorModulo(c, Int128{d_} * width_));
+  for (const auto& [kept, times] : landings_)
+    kept.Count(shift, [&](std::int32_t column, std::int64_t n) { Write(writes, column, sign * times * n); });
+  // One landing fewer leaves out the last of those counted.
   if (landing < landingMost_) {
     const Int128 last = FloorDivide(c + Int128{q_} * height_ * landing, d_);
     Write(writes, static_cast<std::int32_t>(FloorModulo(last, width_)), -sign);
@@ -222,7 +228,7 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
   if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
-  if (landings_) {
+  if (!landings_.empty()) {
     AddLandings(c, landing, sign, writes);
     return;
   }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <utility>
+#include <vector>
 
 #include "picture/LandingColumns.h"
 #include "picture/RowWrites.h"
@@ -91,7 +92,8 @@ class CrossingLine {
   std::int64_t columnWhole_ = 0;                     // D / |drift|: 0 when a step drifts a column or more
   Amount perColumn_, hopPhase_, carry_;              // D, -hop_.Rest and D along the drift, in drifts
   std::int64_t cost_ = 0;
-  std::optional<LandingColumns> landings_;  // those of the rows landing landingMost_ times
+  // Those of the rows landing landingMost_ times, each counted as often as the number beside it.
+  std::vector<std::pair<LandingColumns, std::int64_t>> landings_;
   std::int64_t landingMost_ = 0;
 };
 

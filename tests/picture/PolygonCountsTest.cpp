@@ -63,6 +63,7 @@ TEST(PolygonCounts, LongThinShapesEndAsWrittenPixelByPixel) {
         {{0, 0}, {461'805, 400'001}, {461'807, 400'001}, {2, 0}},
         {{0, 0}, {461'600, 399'800}, {461'600, 399'800}, {0, 0}}},
        {{64, 256}}},
+      {{{{0, 0}, {426'920, 256'620}, {426'920, 256'620}, {0, 0}}}, {{16, 256}}},
   };
   for (const auto& [shapes, sizes] : cases) {
     for (const auto& [width, height] : sizes) {
