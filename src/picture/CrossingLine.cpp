@@ -85,8 +85,8 @@ void CrossingLine::TakeLandings(const Plan& best) {
   // Landings a period apart cross at the same point: a period of them is kept, counted as often
   // as it repeats, and the first of them left over once more.
   const std::int64_t period = std::min(landingMost_, lap / std::gcd(step, lap));
-  // Keeping a point costs a few steps, reading a column at least a few.
-  if (4 * period + std::int64_t{height_} * width_ * 3 >= best.Cost + best.Block) return;
+  // Keeping a point costs a few steps, reading a column at least one.
+  if (3 * period + std::int64_t{height_} * width_ >= best.Cost + best.Block) return;
   std::int64_t cost = 0;
   for (const auto& [count, times] : {std::pair{period, landingMost_ / period}, std::pair{landingMost_ % period, std::int64_t{1}}}) {
     if (count == 0) continue;

@@ -25,7 +25,8 @@ class LandingColumns {
   // Whether the columns were even enough to keep.
   bool Kept() const { return !parts_.empty(); }
 
-  // About how many steps keeping the points takes, and reading them for one picture row.
+  // About how many steps of walking a chain (CrossingLine) keeping the points takes as long as,
+  // and reading them for one picture row.
   std::int64_t BuildCost() const { return buildCost_; }
   std::int64_t RowCost() const { return rowCost_; }
 
