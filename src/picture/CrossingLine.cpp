@@ -79,21 +79,25 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
 
 void CrossingLine::TakeLandings(const Plan& best) {
   landingMost_ = (rows_ + height_ - 1) / height_;
-  if (landingMost_ > LandingColumns::MostParts || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX}) return;
+  if (landingMost_ > LandingColumns::MostParts || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX})
+    return;
   const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
   const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
-  // Landings a period apart cross at the same point: a period of them is kept, counted as often
-  // as it repeats, and the first of them left over once more.
+  // Rows landing a period apart cross at the same point: a period of them is kept, counted once
+  // for each whole period, and its first ones once more for the part of a period left over.
   const std::int64_t period = std::min(landingMost_, lap / std::gcd(step, lap));
-  // Keeping a point costs a few steps, reading a column at least one.
-  if (3 * period + std::int64_t{height_} * width_ >= best.Cost + best.Block) return;
+  // Keeping a point costs a few steps, reading a column at least one. A chain's columns may take
+  // half the time their count says, so reading must cost under half of walking.
+  const std::int64_t walking = (best.Cost + best.Block) / 2;
+  if (3 * period + std::int64_t{height_} * width_ >= walking) return;
   std::int64_t cost = 0;
-  for (const auto& [count, times] : {std::pair{period, landingMost_ / period}, std::pair{landingMost_ % period, std::int64_t{1}}}) {
+  const std::pair<std::int64_t, std::int64_t> parts[] = {{period, landingMost_ / period}, {landingMost_ % period, 1}};
+  for (const auto& [count, times] : parts) {
     if (count == 0) continue;
     const LandingColumns& kept = landings_.emplace_back(LandingColumns(step, count, d_, width_), times).first;
-    cost += kept.Kept() ? kept.BuildCost() + kept.RowCost() * height_ : best.Cost + best.Block;
+    cost += kept.Kept() ? kept.BuildCost() + kept.RowCost() * height_ : walking;
   }
-  if (cost < best.Cost + best.Block) {
+  if (cost < walking) {
     cost_ = cost;
   } else {
     landings_.clear();

@@ -5,7 +5,7 @@
 
 namespace tessmark {
 
-// The points j S mod D W (j = 0 ... count - 1) of a lap of `width` columns of D parts each, kept
+// The points j step mod D W (j = 0 ... count - 1) of a lap of `width` columns of D parts each, kept
 // column by column, each column's parts in order.
 //
 // The rows landing on one picture row cross it at such points, all moved by the same amount. A
@@ -19,7 +19,7 @@ class LandingColumns {
   // The most parts kept, at 4 bytes each.
   static constexpr std::int64_t MostParts = std::int64_t{1} << 21;
 
-  // No two of the points may meet: D W / gcd(S, D W) >= count.
+  // No two of the points may meet: D W / gcd(step, D W) >= count.
   LandingColumns(std::int64_t step, std::int64_t count, std::int64_t d, std::int32_t width);
 
   // Whether the columns were even enough to keep.
