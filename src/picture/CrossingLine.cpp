@@ -1,7 +1,6 @@
 #include "picture/CrossingLine.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <numeric>
 #include <utility>
