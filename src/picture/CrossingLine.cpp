@@ -82,24 +82,30 @@ void CrossingLine::TakeLandings(const Plan& best) {
     return;
   const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
   const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
-  // Rows landing a period apart cross at the same point: a period of them is kept, counted once
-  // for each whole period, and its first ones once more for the part of a period left over.
   const std::int64_t period = std::min(landingMost_, lap / std::gcd(step, lap));
-  // Keeping a point costs a few steps, reading a column at least one. A chain's columns may take
-  // half the time their count says, so reading must cost under half of walking.
-  const std::int64_t walking = (best.Cost + best.Block) / 2;
-  if (3 * period + std::int64_t{height_} * width_ >= walking) return;
-  std::int64_t cost = 0;
-  const std::pair<std::int64_t, std::int64_t> parts[] = {{period, landingMost_ / period}, {landingMost_ % period, 1}};
+  // Keeping a point costs a few steps; reading a column takes about two halvings a third of a
+  // step each, more where the columns are uneven. A chain's columns may take half the time their
+  // count says, so reading must cost under half of walking.
+  const std::int64_t cost = 5 * period + std::int64_t{height_} * width_ * 5 / 3;
+  if (2 * cost >= best.Cost + best.Block) return;
+  cost_ = cost;
+  landingStep_ = step;
+  landingPeriod_ = period;
+}
+
+// Kept on first use: shapes whose rows all settle without counting never need them. Rows landing
+// a period apart cross at the same point: a period of them is kept, counted once for each whole
+// period, and its first ones once more for the part of a period left over.
+void CrossingLine::KeepLandings() const {
+  const std::pair<std::int64_t, std::int64_t> parts[] = {{landingPeriod_, landingMost_ / landingPeriod_},
+                                                         {landingMost_ % landingPeriod_, 1}};
   for (const auto& [count, times] : parts) {
     if (count == 0) continue;
-    const LandingColumns& kept = landings_.emplace_back(LandingColumns(step, count, d_, width_), times).first;
-    cost += kept.Kept() ? kept.BuildCost() + kept.RowCost() * height_ : walking;
-  }
-  if (cost < walking) {
-    cost_ = cost;
-  } else {
-    landings_.clear();
+    if (!landings_.emplace_back(LandingColumns(landingStep_, count, d_, width_), times).first.Kept()) {
+      landings_.clear();
+      landingPeriod_ = 0;
+      return;
+    }
   }
 }
 
@@ -231,7 +237,8 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
   if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
-  if (!landings_.empty()) {
+  if (landingPeriod_ != 0 && landings_.empty()) KeepLandings();
+  if (landingPeriod_ != 0) {
     AddLandings(c, landing, sign, writes);
     return;
   }

@@ -73,6 +73,7 @@ class CrossingLine {
   bool Step(Position& at, const Move& move) const;
   void Shift(Phase& phase, const Amount& by) const;
   void TakeLandings(const Plan& best);
+  void KeepLandings() const;
   void AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void Write(RowWrites::ExactSteps writes, std::int32_t column, std::int64_t times) const {
@@ -92,9 +93,12 @@ class CrossingLine {
   std::int64_t columnWhole_ = 0;                     // D / |drift|: 0 when a step drifts a column or more
   Amount perColumn_, hopPhase_, carry_;              // D, -hop_.Rest and D along the drift, in drifts
   std::int64_t cost_ = 0;
-  // Those of the rows landing landingMost_ times, each counted as often as the number beside it.
-  std::vector<std::pair<LandingColumns, std::int64_t>> landings_;
-  std::int64_t landingMost_ = 0;
+  // Those of the rows landing landingMost_ times, landingStep_ D-ths of a column apart round the
+  // lap, each counted as often as the number beside it; none while chains are walked instead
+  // (landingPeriod_ 0).
+  mutable std::vector<std::pair<LandingColumns, std::int64_t>> landings_;
+  std::int64_t landingMost_ = 0, landingStep_ = 0;
+  mutable std::int64_t landingPeriod_ = 0;  // rows landing this many apart cross at the same point
 };
 
 }  // namespace tessmark

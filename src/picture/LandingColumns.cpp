@@ -1,7 +1,6 @@
 #include "picture/LandingColumns.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdlib>
 #include <utility>
 
@@ -33,7 +32,6 @@ LandingColumns::LandingColumns(std::int64_t step, std::int64_t count, std::int64
   };
   inOrder([&](std::int64_t c, std::int64_t) { ++sizes_[static_cast<std::size_t>(c)]; });
   const std::int64_t most = *std::max_element(sizes_.begin(), sizes_.end());
-  buildCost_ = 2 * count;
   if (most * width > MostParts) return;
   parts_.assign(static_cast<std::size_t>(most * width), 0);
   std::vector<std::uint32_t> next(sizes_.size());
@@ -46,11 +44,8 @@ LandingColumns::LandingColumns(std::int64_t step, std::int64_t count, std::int64
     const double even = static_cast<double>(sizes_[static_cast<std::size_t>(c)]) * static_cast<double>(at) * perPart;
     farthest = std::max(farthest, std::abs(i - static_cast<std::int64_t>(even)));
   });
-  buildCost_ += most * width + 2 * count;
   // Rounding may put a part or the row's threshold one further still.
   reach_ = static_cast<std::uint64_t>(farthest) + 2;
-  // A halving without branches takes about a third of a step of walking a chain.
-  rowCost_ = width * (2 + std::bit_width(2 * reach_ + 1)) / 3;
 }
 
 std::int64_t LandingColumns::Below(std::int32_t c, std::uint32_t part, double share) const {

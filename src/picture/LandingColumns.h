@@ -25,11 +25,6 @@ class LandingColumns {
   // Whether the columns were even enough to keep.
   bool Kept() const { return !parts_.empty(); }
 
-  // About how many steps of walking a chain (CrossingLine) keeping the points takes as long as,
-  // and reading them for one picture row.
-  std::int64_t BuildCost() const { return buildCost_; }
-  std::int64_t RowCost() const { return rowCost_; }
-
   // Calls write(column, n) for each column the points moved by `shift` (0 <= shift < D W) fall
   // in, n of them.
   template <class Write> void Count(std::int64_t shift, Write&& write) const {
@@ -56,7 +51,6 @@ class LandingColumns {
   std::vector<std::uint32_t> sizes_;  // parts in each column
   std::vector<std::uint32_t> parts_;  // column c's i-th part at i width + c
   std::uint64_t reach_ = 0;  // no part lies further from where it would were its column's even
-  std::int64_t buildCost_ = 0, rowCost_ = 0;
 };
 
 }  // namespace tessmark
