@@ -297,7 +297,7 @@ BENCHMARK_CAPTURE(WorstPolygon, outline, 0)->Args({2048, 50})->Args({2048, 0})->
 BENCHMARK(WorstSpike)->Args({2048, 50})->Args({2048, 1})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstStroke, filled, 1)->Args({2048, 50})->Args({2048, 1})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(WorstStroke, outline, 0)->Args({2048, 50})->Args({2048, 0})->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(WorstFlatStroke)->Args({2048, 209, 1})->Args({2048, 209, 128})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(WorstFlatStroke)->Args({2048, 209, 1})->Args({2048, 331, 1})->Args({2048, 209, 128})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, colour, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Noise, monochrome, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Fill, weight127, 127)->Unit(benchmark::kMillisecond);

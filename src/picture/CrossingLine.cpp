@@ -1,6 +1,8 @@
 #include "picture/CrossingLine.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -63,6 +65,7 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   driftSize_ = drift_ < 0 ? -drift_ : drift_;
   step_ = MoveBy(drift_);
   if (chains_ > height_) hop_ = MoveBy(Int128{q_} * height_);  // then height_ < rows_ <= d_: at most the edge's width
+  TakeLandings(best);
   if (drift_ == 0 || driftSize_ >= d_) return;
   columnWhole_ = d_ / driftSize_;
   perColumn_ = InDrifts(d_);
@@ -71,6 +74,50 @@ CrossingLine::CrossingLine(Int128 p, std::int64_t q, std::int64_t d, std::int64_
   const std::int64_t way = drift_ < 0 ? -1 : 1;
   hopPhase_ = InDrifts(-way * hop_.Rest);
   carry_ = InDrifts(way * d_);
+}
+
+void CrossingLine::TakeLandings(const Plan& best) {
+  landingMost_ = (rows_ + height_ - 1) / height_;
+  if (landingMost_ > LandingColumns::MostParts || width_ > RowWrites::MaxColumns || d_ > std::int64_t{UINT32_MAX})
+    return;
+  const auto lap = static_cast<std::int64_t>(Int128{d_} * width_);
+  const auto step = static_cast<std::int64_t>(FloorModulo(Int128{q_} * height_, lap));
+  const std::int64_t period = std::min(landingMost_, lap / std::gcd(step, lap));
+  // Keeping a point costs a few steps; reading a column takes about two halvings a third of a
+  // step each, more where the columns are uneven. A chain's columns may take half the time their
+  // count says, so reading must cost under half of walking.
+  const std::int64_t cost = 5 * period + std::int64_t{height_} * width_ * 5 / 3;
+  if (2 * cost >= best.Cost + best.Block) return;
+  cost_ = cost;
+  landingStep_ = step;
+  landingPeriod_ = period;
+}
+
+// Kept on first use: shapes whose rows all settle without counting never need them. Rows landing
+// a period apart cross at the same point: a period of them is kept, counted once for each whole
+// period, and its first ones once more for the part of a period left over.
+void CrossingLine::KeepLandings() const {
+  const std::pair<std::int64_t, std::int64_t> parts[] = {{landingPeriod_, landingMost_ / landingPeriod_},
+                                                         {landingMost_ % landingPeriod_, 1}};
+  for (const auto& [count, times] : parts) {
+    if (count == 0) continue;
+    if (!landings_.emplace_back(LandingColumns(landingStep_, count, d_, width_), times).first.Kept()) {
+      landings_.clear();
+      landingPeriod_ = 0;
+      return;
+    }
+  }
+}
+
+void CrossingLine::AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const {
+  const auto shift = static_cast<std::int64_t>(FloorModulo(c, Int128{d_} * width_));
+  for (const auto& [kept, times] : landings_)
+    kept.Count(shift, [&](std::int32_t column, std::int64_t n) { Write(writes, column, sign * times * n); });
+  // One landing fewer leaves out the last of those counted.
+  if (landing < landingMost_) {
+    const Int128 last = FloorDivide(c + Int128{q_} * height_ * landing, d_);
+    Write(writes, static_cast<std::int32_t>(FloorModulo(last, width_)), -sign);
+  }
 }
 
 std::int64_t CrossingLine::FewestWithin(std::int64_t span) const {
@@ -190,6 +237,11 @@ void CrossingLine::AddTo(std::int32_t row, std::int64_t sign, RowWrites::ExactSt
   // floor(x / W) summed over the crossings floor((c + i Q H) / D) of the rows landing here.
   const std::int64_t landing = (rows_ - t + height_ - 1) / height_;
   if (!pixels_) laps -= static_cast<std::uint64_t>(sign) * FloorSum(landing, Int128{d_} * width_, Int128{q_} * height_, c);
+  if (landingPeriod_ != 0 && landings_.empty()) KeepLandings();
+  if (landingPeriod_ != 0) {
+    AddLandings(c, landing, sign, writes);
+    return;
+  }
   Position at{0, 0};
   Step(at, MoveBy(c));
   // D-ths of a column to the next column along the drift, kept from chain to chain without dividing.

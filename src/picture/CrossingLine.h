@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
+#include <vector>
 
+#include "picture/LandingColumns.h"
 #include "picture/RowWrites.h"
 
 namespace tessmark {
@@ -19,7 +22,8 @@ Int128 FloorModulo(Int128 a, Int128 b);
 // Rows H k apart land on the same picture row, their crossings k Q H / D columns apart: a whole
 // number of picture widths plus a small drift, k chosen from the slope's continued fraction to
 // keep it small. A chain of such rows then moves slowly across the row and is taken a column at a
-// time, however many rows it has.
+// time, however many rows it has. Where that still takes long, the crossings of the rows landing
+// on a picture row are kept in LandingColumns instead.
 class CrossingLine {
  public:
   // A pixel line writes each crossing's own pixel only, rather than from it on.
@@ -68,6 +72,9 @@ class CrossingLine {
   Amount InDrifts(std::int64_t v) const;
   bool Step(Position& at, const Move& move) const;
   void Shift(Phase& phase, const Amount& by) const;
+  void TakeLandings(const Plan& best);
+  void KeepLandings() const;
+  void AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void AddChain(Position at, Phase phase, std::int64_t steps, std::int64_t sign, RowWrites::ExactSteps writes) const;
   void Write(RowWrites::ExactSteps writes, std::int32_t column, std::int64_t times) const {
     if (pixels_)
@@ -86,6 +93,12 @@ class CrossingLine {
   std::int64_t columnWhole_ = 0;                     // D / |drift|: 0 when a step drifts a column or more
   Amount perColumn_, hopPhase_, carry_;              // D, -hop_.Rest and D along the drift, in drifts
   std::int64_t cost_ = 0;
+  // Those of the rows landing landingMost_ times, landingStep_ D-ths of a column apart round the
+  // lap, each counted as often as the number beside it; none while chains are walked instead
+  // (landingPeriod_ 0).
+  mutable std::vector<std::pair<LandingColumns, std::int64_t>> landings_;
+  std::int64_t landingMost_ = 0, landingStep_ = 0;
+  mutable std::int64_t landingPeriod_ = 0;  // rows landing this many apart cross at the same point
 };
 
 }  // namespace tessmark
