@@ -36,14 +36,8 @@ template <class Paint> struct InLayerColor {
   Paint PaintIn;
   DrawnColor Color;
   void operator()(const Canvas& canvas, const PaintLayer& layer) const { PaintIn(canvas, layer.ColorOf(Color)); }
-  void OnEveryLayer(const LayerPass& pass, std::uint8_t weight) const {
-    for (std::size_t k = 1; k < pass.Layers.size(); ++k) {
-      const PaintLayer& layer = pass.Layers[k];
-      pass.Also[k - 1] = {layer.Target, RunPattern(layer.ColorOf(Color), layer.WeightOf(weight))};
-    }
-    Canvas canvas = pass.On(pass.Layers.front(), weight);
-    canvas.Also = pass.Also;
-    PaintIn(canvas, pass.Layers.front().ColorOf(Color));
+  void OnEveryLayer(LayerPass& pass, std::uint8_t weight) const {
+    PaintIn(pass.OnEvery(weight, [this](const PaintLayer& layer) { return layer.ColorOf(Color); }), pass.Layer(0).ColorOf(Color));
   }
 };
 

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "paint/LayerPass.h"
 #include "paint/MapLayer.h"
 #include "paint/RowBands.h"
 #include "paint/WorkerPool.h"
@@ -24,33 +25,6 @@ template <class Paint> struct DrawnShape {
 
 template <class Paint> DrawnShape<Paint> Drawn(const ShapeBounds& bounds, Paint paint, std::size_t heldBytes = 0) {
   return {bounds, std::move(paint), heldBytes};
-}
-
-// Where shapes are painted: on every layer, within the picture rows FirstRow ... EndRow - 1, with
-// room for what the layers after the first take (Also).
-struct LayerPass {
-  std::span<const PaintLayer> Layers;
-  bool Connectable = true;
-  std::int32_t FirstRow = 0;
-  std::int32_t EndRow = INT32_MAX;
-  std::span<AlsoPainted> Also;
-
-  Canvas On(const PaintLayer& layer, std::uint8_t weight) const {
-    return {*layer.Target, Connectable, layer.WeightOf(weight), FirstRow, EndRow};
-  }
-};
-
-// A shape in one colour paints every layer in one pass, its outline worked out once; others
-// (stamps) paint a layer at a time.
-template <class Paint>
-concept PaintsEveryLayer = requires(const Paint& paint, const LayerPass& pass) { paint.OnEveryLayer(pass, std::uint8_t{}); };
-
-template <class Paint> void PaintOnLayers(const Paint& paint, std::uint8_t weight, const LayerPass& pass) {
-  if constexpr (PaintsEveryLayer<Paint>) {
-    paint.OnEveryLayer(pass, weight);
-  } else {
-    for (const PaintLayer& layer : pass.Layers) paint(pass.On(layer, weight), layer);
-  }
 }
 
 // Shapes held back, each once, with the bands each lands on. A batch being drawn and one being
@@ -77,19 +51,16 @@ template <class Paint> struct alignas(64) HeldShapes {
   }
 
   // Touches nothing but the band's own rows and list, so bands may be painted side by side; the
-  // band's rows stay cached while its shapes are painted. What it reads for every shape is copied
-  // to locals first: the lines it comes from may lie beside data the drawing thread writes.
-  void PaintBand(std::span<const PaintLayer> layers, bool connectable, const RowBands& bands, std::int32_t band) {
+  // band's rows stay cached while its shapes are painted.
+  void PaintBand(const LayerPass& layers, const RowBands& bands, std::int32_t band) {
     std::vector<std::size_t>& shapes = BandShapes[static_cast<std::size_t>(band)];
     const Held* held = Shapes.data();
-    const std::vector<PaintLayer> own(layers.begin(), layers.end());
-    std::vector<AlsoPainted> also(own.size() - 1);
-    const LayerPass pass{own, connectable, bands.FirstRow(band), bands.EndRow(band), also};
+    LayerPass pass = layers.InRows(bands.FirstRow(band), bands.EndRow(band));
     if constexpr (PaintsEveryLayer<Paint>) {
       for (const std::size_t index : shapes) PaintOnLayers(held[index].PaintOn, held[index].Weight, pass);
     } else {
-      for (const PaintLayer& layer : own) {
-        for (const std::size_t index : shapes) held[index].PaintOn(pass.On(layer, held[index].Weight), layer);
+      for (std::size_t k = 0; k < pass.Count(); ++k) {
+        for (const std::size_t index : shapes) held[index].PaintOn(pass.On(k, held[index].Weight), pass.Layer(k));
       }
     }
     shapes.clear();
@@ -113,8 +84,8 @@ template <class Paint> class ShapeBatch {
   ShapeBatch(std::span<const PaintLayer> layers, bool connectable, WorkerPool* workers = nullptr)
       : ShapeBatch(layers, connectable, BandsFor(layers, connectable, workers), workers) {}
   ShapeBatch(std::span<const PaintLayer> layers, bool connectable, const RowBands& bands, WorkerPool* workers = nullptr)
-      : layers_(layers), picture_(*layers.front().Target), connectable_(connectable), bands_(bands),
-        workers_(Shares(workers) ? workers : nullptr), also_(layers.size() - 1) {
+      : layers_(layers, connectable), picture_(*layers.front().Target), bands_(bands),
+        workers_(Shares(workers) ? workers : nullptr) {
     drawing_.BandShapes.resize(static_cast<std::size_t>(bands.Count()));
     painting_.BandShapes.resize(static_cast<std::size_t>(bands.Count()));
   }
@@ -165,14 +136,13 @@ template <class Paint> class ShapeBatch {
   void Pass() {
     if (drawing_.Shapes.empty()) return;
     if (workers_ == nullptr) {
-      for (std::int32_t band = 0; band < bands_.Count(); ++band) drawing_.PaintBand(layers_, connectable_, bands_, band);
+      for (std::int32_t band = 0; band < bands_.Count(); ++band) drawing_.PaintBand(layers_, bands_, band);
       drawing_.Clear();
       return;
     }
     Settle();
     std::swap(drawing_, painting_);
-    workers_->Start([this](std::int32_t band) { painting_.PaintBand(layers_, connectable_, bands_, band); },
-                    bands_.Count());
+    workers_->Start([this](std::int32_t band) { painting_.PaintBand(layers_, bands_, band); }, bands_.Count());
   }
 
   void Settle() {
@@ -184,14 +154,14 @@ template <class Paint> class ShapeBatch {
   // A shape too large to hold is still painted band by band when workers share the bands.
   void PaintAtOnce(const Paint& paint, const ShapeBounds& bounds, std::uint8_t weight) {
     if (workers_ == nullptr) {
-      PaintOnLayers(paint, weight, LayerPass{layers_, connectable_, 0, INT32_MAX, also_});
+      PaintOnLayers(paint, weight, layers_);
       return;
     }
     const RowBands::Run run = bands_.BandsOf(bounds);
     RunParts(workers_, run.Count, [&](std::int32_t k) {
       const std::int32_t band = (run.First + k) % bands_.Count();
-      std::vector<AlsoPainted> also(layers_.size() - 1);
-      PaintOnLayers(paint, weight, LayerPass{layers_, connectable_, bands_.FirstRow(band), bands_.EndRow(band), also});
+      LayerPass pass = layers_.InRows(bands_.FirstRow(band), bands_.EndRow(band));
+      PaintOnLayers(paint, weight, pass);
     });
   }
 
@@ -200,12 +170,10 @@ template <class Paint> class ShapeBatch {
   // most an eighth of the picture's, counting all they keep in every batch not yet painted.
   static constexpr double PassesPerBatch = 2;
 
-  std::span<const PaintLayer> layers_;
+  LayerPass layers_;  // painted whole on the calling thread, copied by each band's
   const Picture& picture_;  // the first layer's; all have its size
-  bool connectable_;
   RowBands bands_;
   WorkerPool* workers_;
-  std::vector<AlsoPainted> also_;  // for shapes painted on the calling thread
   HeldShapes<Paint> drawing_;
   HeldShapes<Paint> painting_;  // on the workers
 };

@@ -17,12 +17,12 @@ namespace tessmark {
 // A shape in one colour may paint further pictures of the same size in the same pass, each in its
 // own colour and weight (Also): its outline is then worked out once for all of them.
 struct AlsoPainted {
-  Picture* Target = nullptr;
+  PictureView Target;
   RunPattern Run{Color{}, 0};
 };
 
 struct Canvas {
-  Picture& Target;
+  PictureView Target;
   bool Connectable = true;
   std::uint8_t BlendWeight = 255;
   std::int32_t FirstRow = 0;
@@ -58,7 +58,7 @@ constexpr std::int32_t WrapCoordinate64(std::int64_t v, std::int32_t size) {
 // the canvas paints.
 // False when the pixel falls outside the picture and nothing was stored.
 inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Color c) {
-  Picture& picture = canvas.Target;
+  const PictureView picture = canvas.Target;
   if (canvas.Connectable) {
     x = WrapCoordinate64(x, picture.Width);
     y = WrapCoordinate64(y, picture.Height);
@@ -77,7 +77,7 @@ inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Col
     p[1] = BlendChannel(p[1], c.Green, w);
     p[2] = BlendChannel(p[2], c.Blue, w);
   }
-  for (const AlsoPainted& also : canvas.Also) also.Run.Paint(also.Target->Row(static_cast<std::int32_t>(y)) + x * 3, 1);
+  for (const AlsoPainted& also : canvas.Also) also.Run.Paint(also.Target.Row(static_cast<std::int32_t>(y)) + x * 3, 1);
   return true;
 }
 

@@ -38,6 +38,21 @@ class Picture {
   LargeBlock<std::uint8_t> pixels_;
 };
 
+// Where a picture's pixels lie, taken by value by whatever paints: painting reads the size and the
+// rows for every run of pixels, and the picture object may share a cache line with data another
+// thread writes all the while (a random state beside it on the stack).
+struct PictureView {
+  PictureView() = default;
+  PictureView(Picture& picture) : Width(picture.Width), Height(picture.Height), pixels_(picture.Pixels()) {}
+
+  std::int32_t Width = 0;
+  std::int32_t Height = 0;
+  std::uint8_t* Row(std::int32_t y) const { return pixels_ + static_cast<std::size_t>(y) * Width * 3; }
+
+ private:
+  std::uint8_t* pixels_ = nullptr;
+};
+
 struct PictureSize {
   std::int32_t Width = 0;
   std::int32_t Height = 0;

@@ -67,12 +67,12 @@ void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) 
     x = std::clamp<std::int64_t>(x, 0, picture_.Width - 1);
   }
   const std::int64_t bytes = std::min({length, picture_.Width - x, MaxLines * LineBytes / 3}) * 3;
-  const auto prefetch = [&](const Picture& picture) {
+  const auto prefetch = [&](const PictureView& picture) {
     const std::uint8_t* start = picture.Row(static_cast<std::int32_t>(y)) + x * 3;
     for (std::int64_t at = 0; at < bytes; at += LineBytes) __builtin_prefetch(start + at, 1);
   };
   prefetch(picture_);
-  for (const AlsoPainted& also : also_) prefetch(*also.Target);
+  for (const AlsoPainted& also : also_) prefetch(also.Target);
 }
 
 void WriteSpan(const Canvas& canvas, std::int64_t x, std::int64_t y, std::int64_t length, Color c) {

@@ -127,7 +127,7 @@ class SpanPainter {
         writes.Start(static_cast<std::int32_t>(first));
         countRow(row, writes);
         writes.ApplyTo(picture_.Row(row), blend);
-        for (std::size_t k = 0; k < also_.size() ; ++k) writes.ApplyTo(also_[k].Target->Row(row), alsoBlends[k]);
+        for (std::size_t k = 0; k < also_.size(); ++k) writes.ApplyTo(also_[k].Target.Row(row), alsoBlends[k]);
         writes.Clear();
       }
     }
@@ -137,7 +137,7 @@ class SpanPainter {
   // n pixels from `column` on picture row `row`, on every picture painted.
   void Write(std::int32_t row, std::int64_t column, std::int64_t n) const {
     run_.Paint(picture_.Row(row) + column * 3, n);
-    for (const AlsoPainted& also : also_) also.Run.Paint(also.Target->Row(row) + column * 3, n);
+    for (const AlsoPainted& also : also_) also.Run.Paint(also.Target.Row(row) + column * 3, n);
   }
 
   // The first shape row from yFrom on that wraps onto picture row `row`.
@@ -148,7 +148,7 @@ class SpanPainter {
   // Only the start of the run: further along a row the hardware's own prefetching takes over.
   void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
-  Picture& picture_;
+  PictureView picture_;
   bool connectable_;
   std::int32_t firstRow_, endRow_;  // the band of picture rows written
   Color colour_;
