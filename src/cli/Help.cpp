@@ -47,8 +47,8 @@ Options:
   --normal NAME=FROM    a tangent-space normal map of the brightness of map FROM (main: the picture
                         itself), tiling when the run is connectable; strength=S (default 2), y=up
                         (OpenGL, default) or y=down
-  --threads N           paint on N threads, 1 to 256 (default: the cores the process may run on);
-                        the picture is the same, byte for byte, at every count
+  --threads N           paint on N threads, 1 to 256, never more than the cores the process may
+                        run on (the default); the picture is the same, byte for byte, at every count
   -o, --output OUT      the picture file to write; its extension chooses the format: {WRITTEN}. It is written whole or not at all.
   --no-recipe           a .png carries no recipe; otherwise it carries the options and operations
                         that paint it again when it is given as @FILE, paths from its folder

@@ -40,7 +40,7 @@ class LayerPass {
 
  private:
   std::vector<PaintLayer> layers_;
-  std::vector<PictureView> pictures_;
+  std::vector<PixelGrid> pictures_;
   bool connectable_;
   std::int32_t firstRow_ = 0;
   std::int32_t endRow_ = INT32_MAX;

@@ -8,10 +8,13 @@
 
 namespace tessmark {
 
-// Every count paints the same picture, so a thread the system refuses is simply one fewer.
+// Every count paints the same picture, so a thread the system refuses is simply one fewer. More
+// threads than cores would only take turns, and a batch waits for whichever band's thread is put
+// aside: the pool runs no more than the cores the process may use.
 WorkerPool::WorkerPool(std::int32_t threads) {
+  const std::int32_t running = std::min(threads, DefaultThreads());
   try {
-    for (std::int32_t k = 1; k < threads; ++k) workers_.emplace_back([this] { Work(); });
+    for (std::int32_t k = 1; k < running; ++k) workers_.emplace_back([this] { Work(); });
   } catch (const std::system_error&) {
   }
 }

@@ -11,8 +11,9 @@
 namespace tessmark {
 
 // Threads that take the parts of one job at a time, the caller owning the pool and passing it to
-// whatever paints. A pool of n threads runs n - 1 workers: the caller is the n-th, doing its own
-// work while the job runs and then taking the parts nobody has started.
+// whatever paints. A pool of n threads (at most the cores the process may use) runs n - 1 workers:
+// the caller is the n-th, doing its own work while the job runs and then taking the parts nobody
+// has started.
 class WorkerPool {
  public:
   explicit WorkerPool(std::int32_t threads);

@@ -17,12 +17,12 @@ namespace tessmark {
 // A shape in one colour may paint further pictures of the same size in the same pass, each in its
 // own colour and weight (Also): its outline is then worked out once for all of them.
 struct AlsoPainted {
-  PictureView Target;
+  PixelGrid Target;
   RunPattern Run{Color{}, 0};
 };
 
 struct Canvas {
-  PictureView Target;
+  PixelGrid Target;
   bool Connectable = true;
   std::uint8_t BlendWeight = 255;
   std::int32_t FirstRow = 0;
@@ -58,7 +58,7 @@ constexpr std::int32_t WrapCoordinate64(std::int64_t v, std::int32_t size) {
 // the canvas paints.
 // False when the pixel falls outside the picture and nothing was stored.
 inline bool WritePixel(const Canvas& canvas, std::int64_t x, std::int64_t y, Color c) {
-  const PictureView picture = canvas.Target;
+  const PixelGrid picture = canvas.Target;
   if (canvas.Connectable) {
     x = WrapCoordinate64(x, picture.Width);
     y = WrapCoordinate64(y, picture.Height);

@@ -38,7 +38,7 @@ void DrawLine(const Canvas& canvas, Color c, std::int32_t x0, std::int32_t y0, s
   const std::int64_t dx = std::int64_t{x1} - x0;
   const std::int64_t dy = std::int64_t{y1} - y0;
   if (dx == 0 && dy == 0) return;
-  const PictureView picture = canvas.Target;
+  const PixelGrid picture = canvas.Target;
   if (dx == 0 || dy == 0) {
     // A straight run; drawn backwards it keeps its end point.
     const bool vertical = dx == 0;

@@ -41,9 +41,9 @@ class Picture {
 // Where a picture's pixels lie, taken by value by whatever paints: painting reads the size and the
 // rows for every run of pixels, and the picture object may share a cache line with data another
 // thread writes all the while (a random state beside it on the stack).
-struct PictureView {
-  PictureView() = default;
-  PictureView(Picture& picture) : Width(picture.Width), Height(picture.Height), pixels_(picture.Pixels()) {}
+struct PixelGrid {
+  PixelGrid() = default;
+  PixelGrid(Picture& picture) : Width(picture.Width), Height(picture.Height), pixels_(picture.Pixels()) {}
 
   std::int32_t Width = 0;
   std::int32_t Height = 0;

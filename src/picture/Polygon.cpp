@@ -57,7 +57,7 @@ void FillRow(const SpanPainter& painter, std::span<const Point> points, const Bo
 // An outline writing the picture over many times is counted, a line at a time; its short lines,
 // and those whose rounding would take too long to pin down, are drawn as they are.
 void DrawOutline(const Canvas& canvas, std::span<const Point> points, Color c) {
-  const PictureView picture = canvas.Target;
+  const PixelGrid picture = canvas.Target;
   std::int64_t total = 0;
   for (std::size_t k = 1; k <= points.size(); ++k) total += LineCounts::Steps(points[k - 1], points[k % points.size()]);
   SpanPainter painter(canvas, c);

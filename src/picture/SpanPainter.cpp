@@ -67,7 +67,7 @@ void SpanPainter::Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) 
     x = std::clamp<std::int64_t>(x, 0, picture_.Width - 1);
   }
   const std::int64_t bytes = std::min({length, picture_.Width - x, MaxLines * LineBytes / 3}) * 3;
-  const auto prefetch = [&](const PictureView& picture) {
+  const auto prefetch = [&](const PixelGrid& picture) {
     const std::uint8_t* start = picture.Row(static_cast<std::int32_t>(y)) + x * 3;
     for (std::int64_t at = 0; at < bytes; at += LineBytes) __builtin_prefetch(start + at, 1);
   };

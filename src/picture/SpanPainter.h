@@ -148,7 +148,7 @@ class SpanPainter {
   // Only the start of the run: further along a row the hardware's own prefetching takes over.
   void Prefetch(std::int64_t x, std::int64_t y, std::int64_t length) const;
 
-  PictureView picture_;
+  PixelGrid picture_;
   bool connectable_;
   std::int32_t firstRow_, endRow_;  // the band of picture rows written
   Color colour_;

@@ -9,7 +9,7 @@ namespace {
 // Mixes a source colour over the target pixel by its alpha, then the result once more by the
 // canvas weight: Blend(old, Blend(old, source, alpha), weight).
 void LayPixel(const Canvas& canvas, std::int64_t x, std::int64_t y, const std::uint8_t* source, std::uint8_t alpha) {
-  const PictureView picture = canvas.Target;
+  const PixelGrid picture = canvas.Target;
   if (canvas.Connectable) {
     x = WrapCoordinate64(x, picture.Width);
     y = WrapCoordinate64(y, picture.Height);
