@@ -22,34 +22,6 @@ RunPattern::RunPattern(Color c, std::uint8_t weight) : weight_(weight) {
   for (int i = 0; i < BlockBytes; ++i) added_[i] = static_cast<std::uint16_t>(colour_[i] * weight);
 }
 
-void RunPattern::Paint(std::uint8_t* pixels, std::int64_t n) const {
-  if (weight_ == 255) {
-    Store(pixels, n * 3);
-  } else if (weight_ != 0) {  // weight 0 gives back every old value exactly
-    Blend(pixels, n * 3);
-  }
-}
-
-// Every piece starts at a whole pixel, so the pattern lines up with it wherever it starts; pieces
-// that overlap store the same bytes twice, which lets every copy have a fixed size.
-void RunPattern::Store(std::uint8_t* p, std::int64_t bytes) const {
-  if (bytes >= BlockBytes) {
-    for (std::int64_t at = 0; at + BlockBytes <= bytes; at += BlockBytes) std::memcpy(p + at, colour_, BlockBytes);
-    std::memcpy(p + bytes - BlockBytes, colour_, BlockBytes);
-  } else if (bytes >= 24) {
-    std::memcpy(p, colour_, 24);
-    std::memcpy(p + bytes - 24, colour_, 24);
-  } else if (bytes >= 12) {
-    std::memcpy(p, colour_, 12);
-    std::memcpy(p + bytes - 12, colour_, 12);
-  } else if (bytes >= 6) {
-    std::memcpy(p, colour_, 6);
-    std::memcpy(p + bytes - 6, colour_, 6);
-  } else if (bytes == 3) {
-    std::memcpy(p, colour_, 3);
-  }
-}
-
 void RunPattern::Blend(std::uint8_t* p, std::int64_t bytes) const {
   const auto keep = static_cast<std::uint16_t>(255 - weight_);
   for (; bytes > 0; bytes -= BlockBytes, p += BlockBytes) {
