@@ -13,7 +13,8 @@ namespace tessmark {
 namespace {
 
 // Every operation of the table, painted at several thread counts, must leave the same bytes and
-// the same painting state: pixels, the blend weight, the random source and the shapes counted.
+// the same painting state: pixels, the blend weight, the random source and the shapes counted. A
+// pool runs no more threads than the machine has cores: on two, every count above 1 runs two.
 
 struct Painted {
   Picture Pixels;
