@@ -111,8 +111,10 @@ void CrossingLine::KeepLandings() const {
 
 void CrossingLine::AddLandings(Int128 c, std::int64_t landing, std::int64_t sign, RowWrites::ExactSteps writes) const {
   const auto shift = static_cast<std::int64_t>(FloorModulo(c, Int128{d_} * width_));
-  for (const auto& [kept, times] : landings_)
-    kept.Count(shift, [&](std::int32_t column, std::int64_t n) { Write(writes, column, sign * times * n); });
+  for (const auto& kept : landings_) {
+    const std::int64_t times = sign * kept.second;
+    kept.first.Count(shift, [&](std::int32_t column, std::int64_t n) { Write(writes, column, times * n); });
+  }
   // One landing fewer leaves out the last of those counted.
   if (landing < landingMost_) {
     const Int128 last = FloorDivide(c + Int128{q_} * height_ * landing, d_);
