@@ -35,7 +35,6 @@ ColoredShape<Paint> Colored(const ShapeBounds& bounds, const DrawnColor& color, 
 template <class Paint> struct InLayerColor {
   Paint PaintIn;
   DrawnColor Color;
-  void operator()(const Canvas& canvas, const PaintLayer& layer) const { PaintIn(canvas, layer.ColorOf(Color)); }
   void OnEveryLayer(LayerPass& pass, std::uint8_t weight) const {
     PaintIn(pass.OnEvery(weight, [this](const PaintLayer& layer) { return layer.ColorOf(Color); }), pass.Layer(0).ColorOf(Color));
   }

@@ -27,9 +27,8 @@ template <class Paint> DrawnShape<Paint> Drawn(const ShapeBounds& bounds, Paint 
   return {bounds, std::move(paint), heldBytes};
 }
 
-// Shapes held back, each once, with the bands each lands on. A batch being drawn and one being
-// painted on another thread never share a cache line.
-template <class Paint> struct alignas(64) HeldShapes {
+// Shapes held back, each once, with the bands each lands on.
+template <class Paint> struct HeldShapes {
   struct Held {
     Paint PaintOn;
     std::uint8_t Weight;
@@ -57,7 +56,7 @@ template <class Paint> struct alignas(64) HeldShapes {
     const Held* held = Shapes.data();
     LayerPass pass = layers.InRows(bands.FirstRow(band), bands.EndRow(band));
     if constexpr (PaintsEveryLayer<Paint>) {
-      for (const std::size_t index : shapes) PaintOnLayers(held[index].PaintOn, held[index].Weight, pass);
+      for (const std::size_t index : shapes) held[index].PaintOn.OnEveryLayer(pass, held[index].Weight);
     } else {
       for (std::size_t k = 0; k < pass.Count(); ++k) {
         for (const std::size_t index : shapes) held[index].PaintOn(pass.On(k, held[index].Weight), pass.Layer(k));

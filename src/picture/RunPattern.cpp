@@ -32,6 +32,4 @@ void RunPattern::Blend(std::uint8_t* p, std::int64_t bytes) const {
   }
 }
 
-void PaintRun(std::uint8_t* pixels, std::int64_t n, Color c, std::uint8_t weight) { RunPattern(c, weight).Paint(pixels, n); }
-
 }  // namespace tessmark

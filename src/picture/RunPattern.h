@@ -61,7 +61,4 @@ inline void RunPattern::Store(std::uint8_t* p, std::int64_t bytes) const {
   }
 }
 
-// Paints n consecutive pixels of one row: stores the colour, or blends it with the weight.
-void PaintRun(std::uint8_t* pixels, std::int64_t n, Color c, std::uint8_t weight);
-
 }  // namespace tessmark

@@ -29,7 +29,6 @@ class SpanPainter {
         connectable_(canvas.Connectable),
         firstRow_(std::clamp(canvas.FirstRow, 0, picture_.Height)),
         endRow_(std::clamp(canvas.EndRow, firstRow_, picture_.Height)),
-        colour_(c),
         run_(c, canvas.BlendWeight),
         also_(canvas.Also),
         paints_(!canvas.KeepsEveryPixel()),
@@ -114,7 +113,7 @@ class SpanPainter {
   // Calls countRow(row, writes) for every stretch of every picture row, then lays what it counted
   // onto the stretch.
   template <class CountRow> void CountRows(CountRow&& countRow) {
-    const RepeatedBlend blend(colour_, run_.Weight());
+    const RepeatedBlend blend(run_.Colour(), run_.Weight());
     std::vector<RepeatedBlend> alsoBlends;
     std::int64_t enough = blend.Settled();
     for (const AlsoPainted& also : also_) {
@@ -151,7 +150,6 @@ class SpanPainter {
   PixelGrid picture_;
   bool connectable_;
   std::int32_t firstRow_, endRow_;  // the band of picture rows written
-  Color colour_;
   RunPattern run_;
   std::span<const AlsoPainted> also_;
   bool paints_;  // some picture takes a weight above 0

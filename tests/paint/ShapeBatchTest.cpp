@@ -43,7 +43,10 @@ std::vector<std::pair<DrawnShape<ColouredShape>, std::uint8_t>> MixedColouredSha
 
 std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> MixedShapes(std::int32_t size) {
   std::vector<std::pair<DrawnShape<PaintShape>, std::uint8_t>> shapes;
-  for (auto& [shape, weight] : MixedColouredShapes(size)) shapes.emplace_back(Drawn<PaintShape>(shape.Bounds, shape.PaintOn), weight);
+  for (auto& [shape, weight] : MixedColouredShapes(size)) {
+    const PaintShape paint = [p = shape.PaintOn](const Canvas& k, const PaintLayer& layer) { p.PaintIn(k, layer.ColorOf(p.Color)); };
+    shapes.emplace_back(Drawn(shape.Bounds, paint), weight);
+  }
   return shapes;
 }
 
@@ -83,7 +86,9 @@ TEST(ShapeBatch, AShapeInOneColourPaintsEveryLayerAsItPaintsThatLayerAlone) {
     ShapeBatch<ColouredShape> batch(togetherLayers, connectable, RowBands(together[0], connectable, 5));
     int n = 0;
     for (auto& [shape, weight] : MixedColouredShapes(48)) {
-      for (const PaintLayer& layer : aloneLayers) shape.PaintOn(Canvas{*layer.Target, connectable, layer.WeightOf(weight)}, layer);
+      for (const PaintLayer& layer : aloneLayers) {
+        shape.PaintOn.PaintIn(Canvas{*layer.Target, connectable, layer.WeightOf(weight)}, layer.ColorOf(shape.PaintOn.Color));
+      }
       batch.Add(std::move(shape), weight);
       batch.PaintHeld();  // each shape checked before later ones cover it
       for (int k = 0; k < 3; ++k) {
